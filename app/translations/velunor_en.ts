@@ -23,5 +23,62 @@
         <source>The platform driver library %1 lacks the function %2.</source>
         <translation>The platform driver library %1 lacks the function %2.</translation>
     </message>
+    <message>
+        <source>file missing </source>
+        <translation>file missing </translation>
+    </message>
+    <message>
+        <source>Put the patient on the plateform and click on "Save" to save the initial position.</source>
+        <translation>Put the patient on the plateform and click on "Save" to save the initial position.</translation>
+    </message>
+    <message>
+        <source>Initial Position is not correct</source>
+        <translation>Initial Position is not correct</translation>
+    </message>
+</context>
+<context>
+    <name>TF_Confirm</name>
+    <message>
+        <source> Confirmation...</source>
+        <translation> Confirmation...</translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>&amp;Yes</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;No</translation>
+    </message>
+</context>
+<context>
+    <name>TfmColor</name>
+    <message>
+        <source>Color</source>
+        <translation>Color</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>TfmInitPos</name>
+    <message>
+        <source>Init position</source>
+        <translation>Init position</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Save</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Cancel</translation>
+    </message>
 </context>
 </TS>

@@ -23,5 +23,62 @@
         <source>The platform driver library %1 lacks the function %2.</source>
         <translation>La fonction %2 manque dans la bibliothèque du pilote de plateforme %1.</translation>
     </message>
+    <message>
+        <source>file missing </source>
+        <translation>fichier manquant </translation>
+    </message>
+    <message>
+        <source>Put the patient on the plateform and click on "Save" to save the initial position.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Initial Position is not correct</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
+    <name>TF_Confirm</name>
+    <message>
+        <source> Confirmation...</source>
+        <translation> Confirmation...</translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>&amp;Oui</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;Non</translation>
+    </message>
+</context>
+<context>
+    <name>TfmColor</name>
+    <message>
+        <source>Color</source>
+        <translation>Couleur</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>TfmInitPos</name>
+    <message>
+        <source>Init position</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation type="unfinished" />
+    </message>
 </context>
 </TS>
