@@ -34,8 +34,6 @@ public:
 public slots:
     void Timer1Timer();
     void BitBtn1Click();
-
-protected:
     void done(int result) override;
 
 private:
