@@ -23,4 +23,33 @@ inline constexpr const char* DriverFunctionMissing = QT_TRANSLATE_NOOP("Msg", "T
 // Initial-position check
 inline constexpr const char* InitPosInstruction = QT_TRANSLATE_NOOP("Msg", "Put the patient on the plateform and click on \"Save\" to save the initial position.");
 inline constexpr const char* InitPosNotCorrect = QT_TRANSLATE_NOOP("Msg", "Initial Position is not correct");
+
+// Database and login
+inline constexpr const char* AliasNotFound = QT_TRANSLATE_NOOP("Msg", "BDE information : alias not found !");
+inline constexpr const char* AliasUnknown = QT_TRANSLATE_NOOP("Msg", "The database alias %1 does not exist.");
+inline constexpr const char* AliasExists = QT_TRANSLATE_NOOP("Msg", "The database alias %1 exists already.");
+inline constexpr const char* AliasDriverUnknown = QT_TRANSLATE_NOOP("Msg", "The database alias %1 uses the driver \"%2\", which this program does not know.");
+inline constexpr const char* AliasRegistryNotWritable = QT_TRANSLATE_NOOP("Msg", "The alias registry %1 cannot be written.");
+inline constexpr const char* DatabaseMissing = QT_TRANSLATE_NOOP("Msg", "The database file %1 does not exist.");
+inline constexpr const char* DatabaseExists = QT_TRANSLATE_NOOP("Msg", "The database file %1 exists already.");
+inline constexpr const char* DatabaseFolderFailed = QT_TRANSLATE_NOOP("Msg", "The database folder %1 cannot be created.");
+inline constexpr const char* DatabaseConnected = QT_TRANSLATE_NOOP("Msg", "Cannot change the alias of a connected database.");
+inline constexpr const char* DatabaseError = QT_TRANSLATE_NOOP("Msg", "Database error: %1");
+inline constexpr const char* NotConnected = QT_TRANSLATE_NOOP("Msg", "The database is not connected.");
+inline constexpr const char* TableMissing = QT_TRANSLATE_NOOP("Msg", "Table does not exist: %1");
+inline constexpr const char* TableFieldMissing = QT_TRANSLATE_NOOP("Msg", "The table %1 has no field %2.");
+inline constexpr const char* IndexNotFound = QT_TRANSLATE_NOOP("Msg", "Index not found: %1");
+inline constexpr const char* KeyViolation = QT_TRANSLATE_NOOP("Msg", "Key violation.");
+inline constexpr const char* FieldRequired = QT_TRANSLATE_NOOP("Msg", "Field '%1' must have a value.");
+inline constexpr const char* FieldTooLong = QT_TRANSLATE_NOOP("Msg", "The value of field '%1' is longer than %2 characters.");
+inline constexpr const char* FieldOutOfRange = QT_TRANSLATE_NOOP("Msg", "%1 is not a valid value for field '%2'.");
+inline constexpr const char* FieldReadOnly = QT_TRANSLATE_NOOP("Msg", "Field '%1' cannot be modified.");
+inline constexpr const char* FieldNotFound = QT_TRANSLATE_NOOP("Msg", "Field '%1' not found.");
+inline constexpr const char* NotAnInteger = QT_TRANSLATE_NOOP("Msg", "'%1' is not a valid integer value.");
+inline constexpr const char* NotEditing = QT_TRANSLATE_NOOP("Msg", "Dataset not in edit or insert mode.");
+inline constexpr const char* DataSetClosed = QT_TRANSLATE_NOOP("Msg", "Cannot perform this operation on a closed dataset.");
+inline constexpr const char* EmptyDataSet = QT_TRANSLATE_NOOP("Msg", "Cannot perform this operation on an empty dataset.");
+inline constexpr const char* ReadOnlyDataSet = QT_TRANSLATE_NOOP("Msg", "Cannot modify a read-only dataset.");
+inline constexpr const char* BadFilter = QT_TRANSLATE_NOOP("Msg", "Invalid filter expression: %1");
+inline constexpr const char* LoginRefused = QT_TRANSLATE_NOOP("Msg", "Utilisateur ou mot de passe incorrect !");
 } // namespace Msg
