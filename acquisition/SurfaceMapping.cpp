@@ -57,9 +57,10 @@ bool previousBoxHits(const TZone& sprite, const TZone& target)
     const std::int64_t y2 = std::int64_t(sprite.Y2) + sprite.DY;
     const double centreX = (double(sprite.X1) + sprite.X2) / 2.0 + sprite.DX;
     const double centreY = (double(sprite.Y1) + sprite.Y2) / 2.0 + sprite.DY;
-    return pointInBox(double(x1), double(y1), target) || pointInBox(double(x2), double(y1), target) ||
-           pointInBox(double(x2), double(y2), target) || pointInBox(double(x1), double(y2), target) ||
-           pointInBox(centreX, centreY, target);
+    return pointInBox(double(x1), double(y1), target) ||
+           pointInBox(double(x2), double(y1), target) ||
+           pointInBox(double(x2), double(y2), target) ||
+           pointInBox(double(x1), double(y2), target) || pointInBox(centreX, centreY, target);
 }
 
 // Mode 4: the disc follows the target's width only; its height plays no part

@@ -48,7 +48,8 @@ TfmInitPos::TfmInitPos(TAcqCgPodo* acquisition, QWidget* parent)
     BitBtn1 = new QPushButton(style()->standardIcon(QStyle::SP_DialogYesButton), tr("&Save"), this);
     BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
     BitBtn1->setDefault(true);
-    BitBtn2 = new QPushButton(style()->standardIcon(QStyle::SP_DialogCancelButton), tr("&Cancel"), this);
+    BitBtn2 =
+        new QPushButton(style()->standardIcon(QStyle::SP_DialogCancelButton), tr("&Cancel"), this);
     BitBtn2->setObjectName(QStringLiteral("BitBtn2"));
     BitBtn2->setAutoDefault(false);
 

@@ -28,7 +28,8 @@ int main(int argc, char* argv[])
         return 1;
     }
     const QByteArray alias = AliasName.toLocal8Bit();
-    const int init = SteplinkDriver.SLInit(nullptr, nullptr, alias.constData(), STEPLINK_CLIENT_CODE);
+    const int init =
+        SteplinkDriver.SLInit(nullptr, nullptr, alias.constData(), STEPLINK_CLIENT_CODE);
     std::printf("driver %s, SLInit %d\n", qPrintable(SteplinkVersion()), init);
     if (init < 0 && init != SL_PLATE_ABSENT) {
         AcqThreadModuleEnd();

@@ -183,7 +183,8 @@ void TestInitPos::controlsAsCreated()
     const auto* text = fresh.findChild<QLabel*>(QStringLiteral("lText"));
     QVERIFY(text);
     QCOMPARE(text->text(), Msg::tr(Msg::InitPosInstruction));
-    QCOMPARE(text->text(), QStringLiteral("Put the patient on the plateform and click on \"Save\" to save the initial position."));
+    QCOMPARE(text->text(), QStringLiteral("Put the patient on the plateform and click on \"Save\" "
+                                          "to save the initial position."));
     QVERIFY(text->font().bold());
     QVERIFY(text->wordWrap());
     QCOMPARE(text->alignment(), Qt::AlignCenter);
@@ -257,7 +258,8 @@ void TestInitPos::save()
         QCOMPARE(InitX, double(x));
         QCOMPARE(InitY, double(y));
     } else {
-        QCOMPARE(m_messages.texts(), QStringList{QStringLiteral("Initial Position is not correct")});
+        QCOMPARE(m_messages.texts(),
+                 QStringList{QStringLiteral("Initial Position is not correct")});
     }
 }
 
@@ -348,11 +350,16 @@ void TestInitPos::labelText_data()
 
     const QLocale english(QLocale::English, QLocale::UnitedStates);
     const QLocale french(QLocale::French);
-    QTest::newRow("padded to five, sign kept") << english << 12.3f << -45.6f << QStringLiteral("X: 12.3 - Y:-45.6");
-    QTest::newRow("French decimal comma") << french << 12.3f << -45.6f << QStringLiteral("X: 12,3 - Y:-45,6");
-    QTest::newRow("wider than five, no digit grouping") << english << 1234.5f << 7.0f << QStringLiteral("X:1234.5 - Y:  7.0");
-    QTest::newRow("French, no digit grouping") << french << 1234.5f << 7.0f << QStringLiteral("X:1234,5 - Y:  7,0");
-    QTest::newRow("one decimal, rounded") << english << 24.06f << -0.16f << QStringLiteral("X: 24.1 - Y: -0.2");
+    QTest::newRow("padded to five, sign kept")
+        << english << 12.3f << -45.6f << QStringLiteral("X: 12.3 - Y:-45.6");
+    QTest::newRow("French decimal comma")
+        << french << 12.3f << -45.6f << QStringLiteral("X: 12,3 - Y:-45,6");
+    QTest::newRow("wider than five, no digit grouping")
+        << english << 1234.5f << 7.0f << QStringLiteral("X:1234.5 - Y:  7.0");
+    QTest::newRow("French, no digit grouping")
+        << french << 1234.5f << 7.0f << QStringLiteral("X:1234,5 - Y:  7,0");
+    QTest::newRow("one decimal, rounded")
+        << english << 24.06f << -0.16f << QStringLiteral("X: 24.1 - Y: -0.2");
 }
 
 void TestInitPos::labelText()

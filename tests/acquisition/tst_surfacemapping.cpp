@@ -86,6 +86,8 @@ void TestSurfaceMapping::mapCgToSurface_data()
     const double nan = std::numeric_limits<double>::quiet_NaN();
     const double inf = std::numeric_limits<double>::infinity();
 
+    // One row per line reads as a table.
+    // clang-format off
     // W = 600, H = 400, range 100 both ways, initial position (50, 20).
     QTest::newRow("at the initial position: middle") << 2 << 100 << 100 << 0 << 0 << 600 << 400 << 50.0 << 20.0 << 50.0 << 20.0 << 300 << 200;
     QTest::newRow("minus the range: left/top edge") << 2 << 100 << 100 << 0 << 0 << 600 << 400 << 50.0 << 20.0 << -50.0 << -80.0 << 0 << 0;
@@ -118,6 +120,7 @@ void TestSurfaceMapping::mapCgToSurface_data()
     QTest::newRow("NaN X keeps SurfaceX, Y maps") << 2 << 100 << 100 << 0 << 0 << 600 << 400 << 0.0 << 0.0 << nan << 50.0 << -7 << 300;
     QTest::newRow("infinite sample held at the limit") << 2 << 100 << 100 << 0 << 0 << 600 << 400 << 0.0 << 0.0 << inf << -inf << SurfaceLimit << -SurfaceLimit;
     QTest::newRow("huge sample held at the limit") << 2 << 1 << 1 << 0 << 0 << 600 << 400 << 0.0 << 0.0 << -1e12 << 1e12 << -SurfaceLimit << SurfaceLimit;
+    // clang-format on
 }
 
 void TestSurfaceMapping::mapCgToSurface()
@@ -208,20 +211,30 @@ void TestSurfaceMapping::isHitPreviousBox_data()
     };
     const Row rows[] = {
         // Previous box 120..140 x 105..115: its left edge lies on the target's right edge.
-        {"previous left on the target's right edge", zone(130, 150, -10, 105, 115, 0), 100, 120, 100, 120, true},
-        {"previous left one past the right edge", zone(130, 150, -9, 105, 115, 0), 100, 120, 100, 120, false},
-        {"previous bottom on the target's top edge", zone(105, 115, 0, 60, 80, 20), 100, 120, 100, 120, true},
+        {"previous left on the target's right edge", zone(130, 150, -10, 105, 115, 0), 100, 120,
+         100, 120, true},
+        {"previous left one past the right edge", zone(130, 150, -9, 105, 115, 0), 100, 120, 100,
+         120, false},
+        {"previous bottom on the target's top edge", zone(105, 115, 0, 60, 80, 20), 100, 120, 100,
+         120, true},
         // From 88..98 to 110..120 across a target 100..104 in one step.
-        {"jumped across a narrow target", zone(110, 120, -22, 105, 115, 0), 100, 104, 100, 120, false},
+        {"jumped across a narrow target", zone(110, 120, -22, 105, 115, 0), 100, 104, 100, 120,
+         false},
         {"inside now, outside before", zone(105, 115, -30, 105, 115, 0), 100, 120, 100, 120, false},
         {"outside now, inside before", zone(200, 210, -95, 105, 115, 0), 100, 120, 100, 120, true},
-        {"previous top-right corner inside", zone(90, 100, 0, 130, 140, -20), 100, 120, 100, 120, true},
-        {"previous bottom-left corner inside", zone(110, 130, 0, 80, 100, 10), 100, 120, 100, 120, true},
+        {"previous top-right corner inside", zone(90, 100, 0, 130, 140, -20), 100, 120, 100, 120,
+         true},
+        {"previous bottom-left corner inside", zone(110, 130, 0, 80, 100, 10), 100, 120, 100, 120,
+         true},
         {"only the previous centre inside", zone(92, 112, 0, 92, 112, 0), 100, 104, 100, 104, true},
-        // Centre (102.5, 102.5): outside a target ending at 102, where a truncated centre would be inside.
-        {"centre at a half, not truncated", zone(95, 110, 0, 95, 110, 0), 100, 102, 100, 102, false},
-        {"negative centre at a half, not truncated", zone(-110, -95, 0, -110, -95, 0), -102, -100, -102, -100, false},
-        {"centre shifted by DX, DY", zone(192, 212, -100, 192, 212, -100), 100, 104, 100, 104, true},
+        // Centre (102.5, 102.5): outside a target ending at 102, where a truncated centre would be
+        // inside.
+        {"centre at a half, not truncated", zone(95, 110, 0, 95, 110, 0), 100, 102, 100, 102,
+         false},
+        {"negative centre at a half, not truncated", zone(-110, -95, 0, -110, -95, 0), -102, -100,
+         -102, -100, false},
+        {"centre shifted by DX, DY", zone(192, 212, -100, 192, 212, -100), 100, 104, 100, 104,
+         true},
     };
     for (const int mode : {2, 3}) {
         for (const Row& row : rows) {
@@ -246,18 +259,28 @@ void TestSurfaceMapping::isHitDisc_data()
 
     // Target 41 wide, 80 high: centre (20, 40), radius 20.
     const TZone ball = target(0, 41, 0, 80, 4);
-    QTest::newRow("corner 20 right, 4 below: 20.40 rounds to 20") << zone(40, 60, 0, 44, 60, 0) << ball << true;
-    QTest::newRow("corner 20 right, 5 below: 20.62 rounds to 21") << zone(40, 60, 0, 45, 60, 0) << ball << false;
-    QTest::newRow("bottom-left corner 20 right, 4 above") << zone(40, 60, 0, 10, 36, 0) << ball << true;
-    QTest::newRow("top-right corner 20 left, 4 below") << zone(-10, 0, 0, 44, 60, 0) << ball << true;
+    QTest::newRow("corner 20 right, 4 below: 20.40 rounds to 20")
+        << zone(40, 60, 0, 44, 60, 0) << ball << true;
+    QTest::newRow("corner 20 right, 5 below: 20.62 rounds to 21")
+        << zone(40, 60, 0, 45, 60, 0) << ball << false;
+    QTest::newRow("bottom-left corner 20 right, 4 above")
+        << zone(40, 60, 0, 10, 36, 0) << ball << true;
+    QTest::newRow("top-right corner 20 left, 4 below")
+        << zone(-10, 0, 0, 44, 60, 0) << ball << true;
     // Half the height is 40, but only the width sets the radius.
-    QTest::newRow("tall target: radius from the width") << zone(5, 6, 0, 50, 51, 0) << target(0, 10, 0, 80, 4) << false;
-    QTest::newRow("flat target: radius from the width") << zone(40, 41, 0, 40, 41, 0) << target(0, 80, 0, 10, 4) << true;
-    QTest::newRow("sprite covers the centre, corners outside") << zone(-20, 60, 0, -20, 60, 0) << target(0, 41, 0, 41, 4) << false;
-    QTest::newRow("DX, DY play no part (current corner inside)") << zone(20, 30, 500, 40, 50, 500) << ball << true;
-    QTest::newRow("DX, DY play no part (previous corner would be)") << zone(520, 530, -500, 40, 50, 0) << ball << false;
+    QTest::newRow("tall target: radius from the width")
+        << zone(5, 6, 0, 50, 51, 0) << target(0, 10, 0, 80, 4) << false;
+    QTest::newRow("flat target: radius from the width")
+        << zone(40, 41, 0, 40, 41, 0) << target(0, 80, 0, 10, 4) << true;
+    QTest::newRow("sprite covers the centre, corners outside")
+        << zone(-20, 60, 0, -20, 60, 0) << target(0, 41, 0, 41, 4) << false;
+    QTest::newRow("DX, DY play no part (current corner inside)")
+        << zone(20, 30, 500, 40, 50, 500) << ball << true;
+    QTest::newRow("DX, DY play no part (previous corner would be)")
+        << zone(520, 530, -500, 40, 50, 0) << ball << false;
     // Centre -41 div 2 = -20 (toward zero), not -21: the corner is 20 away.
-    QTest::newRow("centre truncated toward zero") << zone(0, 10, 0, -40, -30, 0) << target(-41, 0, -80, 0, 4) << true;
+    QTest::newRow("centre truncated toward zero")
+        << zone(0, 10, 0, -40, -30, 0) << target(-41, 0, -80, 0, 4) << true;
 }
 
 void TestSurfaceMapping::isHitDisc()
@@ -279,12 +302,18 @@ void TestSurfaceMapping::isHitOtherModes_data()
     QTest::newRow("mode -1: never") << onTop << target(100, 120, 100, 120, -1) << false;
 
     // Mode 1: the current boxes overlap.
-    QTest::newRow("mode 1: overlap") << zone(110, 130, 0, 90, 105, 0) << target(100, 120, 100, 120, 1) << true;
-    QTest::newRow("mode 1: edges touching") << zone(120, 140, 0, 120, 140, 0) << target(100, 120, 100, 120, 1) << true;
-    QTest::newRow("mode 1: sprite around the target") << zone(0, 500, 0, 0, 500, 0) << target(100, 120, 100, 120, 1) << true;
-    QTest::newRow("mode 1: one pixel apart") << zone(121, 140, 0, 100, 120, 0) << target(100, 120, 100, 120, 1) << false;
-    QTest::newRow("mode 1: apart vertically") << zone(100, 120, 0, 121, 140, 0) << target(100, 120, 100, 120, 1) << false;
-    QTest::newRow("mode 1: previous box plays no part") << zone(200, 220, -100, 100, 120, 0) << target(100, 120, 100, 120, 1) << false;
+    QTest::newRow("mode 1: overlap")
+        << zone(110, 130, 0, 90, 105, 0) << target(100, 120, 100, 120, 1) << true;
+    QTest::newRow("mode 1: edges touching")
+        << zone(120, 140, 0, 120, 140, 0) << target(100, 120, 100, 120, 1) << true;
+    QTest::newRow("mode 1: sprite around the target")
+        << zone(0, 500, 0, 0, 500, 0) << target(100, 120, 100, 120, 1) << true;
+    QTest::newRow("mode 1: one pixel apart")
+        << zone(121, 140, 0, 100, 120, 0) << target(100, 120, 100, 120, 1) << false;
+    QTest::newRow("mode 1: apart vertically")
+        << zone(100, 120, 0, 121, 140, 0) << target(100, 120, 100, 120, 1) << false;
+    QTest::newRow("mode 1: previous box plays no part")
+        << zone(200, 220, -100, 100, 120, 0) << target(100, 120, 100, 120, 1) << false;
 }
 
 void TestSurfaceMapping::isHitOtherModes()
