@@ -29,11 +29,11 @@
     </message>
     <message>
         <source>Put the patient on the plateform and click on "Save" to save the initial position.</source>
-        <translation type="unfinished" />
+        <translation>Placez le patient sur la plateforme et cliquez sur « Enregistrer » pour enregistrer la position initiale.</translation>
     </message>
     <message>
         <source>Initial Position is not correct</source>
-        <translation type="unfinished" />
+        <translation>La position initiale n'est pas correcte</translation>
     </message>
 </context>
 <context>
@@ -70,15 +70,15 @@
     <name>TfmInitPos</name>
     <message>
         <source>Init position</source>
-        <translation type="unfinished" />
+        <translation>Position initiale</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished" />
+        <translation>&amp;Enregistrer</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished" />
+        <translation>&amp;Annuler</translation>
     </message>
 </context>
 </TS>
