@@ -52,4 +52,13 @@ inline constexpr const char* EmptyDataSet = QT_TRANSLATE_NOOP("Msg", "Cannot per
 inline constexpr const char* ReadOnlyDataSet = QT_TRANSLATE_NOOP("Msg", "Cannot modify a read-only dataset.");
 inline constexpr const char* BadFilter = QT_TRANSLATE_NOOP("Msg", "Invalid filter expression: %1");
 inline constexpr const char* LoginRefused = QT_TRANSLATE_NOOP("Msg", "Utilisateur ou mot de passe incorrect !");
+
+// Level lists and games
+inline constexpr const char* LevelUnreadable = QT_TRANSLATE_NOOP("Msg", "The level \"%1\" cannot be read: %2.");
+inline constexpr const char* LevelLeftOut = QT_TRANSLATE_NOOP("Msg", "It is left out of the level list.");
+inline constexpr const char* ParamFieldCount = QT_TRANSLATE_NOOP("Msg", "its parameters hold %1 fields instead of %2");
+inline constexpr const char* ParamNotWholeNumber = QT_TRANSLATE_NOOP("Msg", "field %1 (\"%2\") is not a whole number");
+inline constexpr const char* ClockNumbersInvalid = QT_TRANSLATE_NOOP("Msg", "its ball numbers \"%1\" do not give each of the numbers 1 to %2 exactly once");
+inline constexpr const char* LevelListFull = QT_TRANSLATE_NOOP("Msg", "A game offers at most %1 levels; these levels are left out: %2");
+inline constexpr const char* TooManyLevels = QT_TRANSLATE_NOOP("Msg", "A game holds at most %1 levels. Delete a level before creating another one.");
 } // namespace Msg
