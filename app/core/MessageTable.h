@@ -24,6 +24,33 @@ inline constexpr const char* DriverFunctionMissing = QT_TRANSLATE_NOOP("Msg", "T
 inline constexpr const char* InitPosInstruction = QT_TRANSLATE_NOOP("Msg", "Put the patient on the plateform and click on \"Save\" to save the initial position.");
 inline constexpr const char* InitPosNotCorrect = QT_TRANSLATE_NOOP("Msg", "Initial Position is not correct");
 
+// Reports
+inline constexpr const char* ReportFileMissing = QT_TRANSLATE_NOOP("Msg", "The report project file %1 does not exist.");
+inline constexpr const char* ReportFileUnreadable = QT_TRANSLATE_NOOP("Msg", "The report project file %1 cannot be read: %2");
+inline constexpr const char* ReportFileMalformed = QT_TRANSLATE_NOOP("Msg", "The report project file %1 is not valid (line %2, column %3): %4");
+inline constexpr const char* ReportXmlUnexpectedElement = QT_TRANSLATE_NOOP("Msg", "unexpected element <%1> inside <%2>");
+inline constexpr const char* ReportXmlUnknownAttribute = QT_TRANSLATE_NOOP("Msg", "unknown attribute \"%1\" on <%2>");
+inline constexpr const char* ReportXmlMissingAttribute = QT_TRANSLATE_NOOP("Msg", "the attribute \"%1\" is missing on <%2>");
+inline constexpr const char* ReportXmlBadValue = QT_TRANSLATE_NOOP("Msg", "the attribute \"%1\" of <%2> has the invalid value \"%3\"");
+inline constexpr const char* ReportXmlDuplicateName = QT_TRANSLATE_NOOP("Msg", "the name \"%1\" is used twice in <%2>");
+inline constexpr const char* ReportXmlSecondList = QT_TRANSLATE_NOOP("Msg", "the page \"%1\" holds more than one list");
+inline constexpr const char* ReportXmlWrongRoot = QT_TRANSLATE_NOOP("Msg", "the document is no report project (root element <%1>)");
+inline constexpr const char* ReportNotOpen = QT_TRANSLATE_NOOP("Msg", "No report project is open.");
+inline constexpr const char* ReportUnknownReport = QT_TRANSLATE_NOOP("Msg", "The report \"%1\" does not exist in the report project %2.");
+inline constexpr const char* ReportUnknownPage = QT_TRANSLATE_NOOP("Msg", "The page \"%1\" does not exist in the report \"%2\".");
+inline constexpr const char* ReportUnknownItem = QT_TRANSLATE_NOOP("Msg", "The item \"%1\" does not exist on the page \"%2\" of the report \"%3\".");
+inline constexpr const char* ReportItemNotText = QT_TRANSLATE_NOOP("Msg", "The item \"%1\" on the page \"%2\" is no text item.");
+inline constexpr const char* ReportUnknownConnection = QT_TRANSLATE_NOOP("Msg", "The list \"%1\" reads the data connection \"%2\", which does not exist.");
+inline constexpr const char* ReportUnknownField = QT_TRANSLATE_NOOP("Msg", "The list \"%1\" shows the field \"%2\", which the data connection \"%3\" does not declare.");
+inline constexpr const char* ReportTooManyValues = QT_TRANSLATE_NOOP("Msg", "The data connection \"%1\" delivers more values than the fields it declares.");
+inline constexpr const char* ReportNoEndOfData = QT_TRANSLATE_NOOP("Msg", "The data connection \"%1\" never reports the end of its data.");
+inline constexpr const char* ReportListNoRoom = QT_TRANSLATE_NOOP("Msg", "The list \"%1\" on the page \"%2\" has no room for a single row.");
+inline constexpr const char* ReportPictureMissing = QT_TRANSLATE_NOOP("Msg", "The picture file %1 of the report item \"%2\" does not exist.");
+inline constexpr const char* ReportPictureUnreadable = QT_TRANSLATE_NOOP("Msg", "The picture file %1 of the report item \"%2\" cannot be read.");
+inline constexpr const char* ReportPdfNotWritten = QT_TRANSLATE_NOOP("Msg", "The PDF file %1 cannot be written.");
+inline constexpr const char* ReportPrinterFailed = QT_TRANSLATE_NOOP("Msg", "The printer %1 cannot print the report.");
+inline constexpr const char* ReportChartNotSaved = QT_TRANSLATE_NOOP("Msg", "The chart picture %1 cannot be written.");
+
 // Database and login
 inline constexpr const char* AliasNotFound = QT_TRANSLATE_NOOP("Msg", "BDE information : alias not found !");
 inline constexpr const char* AliasUnknown = QT_TRANSLATE_NOOP("Msg", "The database alias %1 does not exist.");
