@@ -30,9 +30,15 @@ TPrintModule::TPrintModule(QObject* parent) : QObject(parent)
     if (!PrintModule)
         PrintModule = this;
 
-    RvCustomConnection1.onGetCols = [this](ReportCustomConnection& c) { RvCustomConnection1GetCols(c); };
-    RvCustomConnection1.onFirst = [this](ReportCustomConnection& c) { RvCustomConnection1First(c); };
-    RvCustomConnection1.onGetRow = [this](ReportCustomConnection& c) { RvCustomConnection1GetRow(c); };
+    RvCustomConnection1.onGetCols = [this](ReportCustomConnection& c) {
+        RvCustomConnection1GetCols(c);
+    };
+    RvCustomConnection1.onFirst = [this](ReportCustomConnection& c) {
+        RvCustomConnection1First(c);
+    };
+    RvCustomConnection1.onGetRow = [this](ReportCustomConnection& c) {
+        RvCustomConnection1GetRow(c);
+    };
     RvCustomConnection1.onEof = [this](ReportCustomConnection& c, bool& eof) {
         RvCustomConnection1EOF(c, eof);
     };

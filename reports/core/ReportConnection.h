@@ -18,7 +18,15 @@
 #include <QStringList>
 #include <functional>
 
-enum class ReportFieldType { String, Integer, Float, DateTime, Boolean, Graphic };
+enum class ReportFieldType
+{
+    String,
+    Integer,
+    Float,
+    DateTime,
+    Boolean,
+    Graphic
+};
 
 struct ReportField
 {

@@ -369,7 +369,8 @@ void ReportDocument::paintSheet(QPainter& painter, const ReportSheet& sheet, dou
         case ReportDrawOp::Kind::Picture: {
             QRectF target = device(op.rect);
             if (op.keepAspect && !op.picture.isNull()) {
-                QSizeF fitted = QSizeF(op.picture.size()).scaled(target.size(), Qt::KeepAspectRatio);
+                QSizeF fitted =
+                    QSizeF(op.picture.size()).scaled(target.size(), Qt::KeepAspectRatio);
                 QRectF centred(QPointF(), fitted);
                 centred.moveCenter(target.center());
                 target = centred;
@@ -422,8 +423,9 @@ QImage ReportDocument::renderSheet(int index, double dpi) const
 {
     const ReportSheet& sheet = sheets.at(index);
     const double dotsPerMm = dpi / 25.4;
-    QImage image(QSize(qRound(sheet.size.width() * dotsPerMm), qRound(sheet.size.height() * dotsPerMm)),
-                 QImage::Format_ARGB32_Premultiplied);
+    QImage image(
+        QSize(qRound(sheet.size.width() * dotsPerMm), qRound(sheet.size.height() * dotsPerMm)),
+        QImage::Format_ARGB32_Premultiplied);
     image.setDotsPerMeterX(qRound(dotsPerMm * 1000));
     image.setDotsPerMeterY(qRound(dotsPerMm * 1000));
     image.fill(Qt::white);

@@ -20,7 +20,13 @@ class QPagedPaintDevice;
 
 struct ReportDrawOp
 {
-    enum class Kind { Text, Line, Box, Picture };
+    enum class Kind
+    {
+        Text,
+        Line,
+        Box,
+        Picture
+    };
     Kind kind = Kind::Text;
     QString item;  // the template item it comes from
     QString field; // list cells: the field shown; empty for the header
@@ -30,7 +36,7 @@ struct ReportDrawOp
     ReportFont font;
     Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter;
     bool wordWrap = false;
-    bool elide = false; // cut with "…" when wider than the rectangle
+    bool elide = false;  // cut with "…" when wider than the rectangle
     double penWidth = 0; // millimetres; 0: no outline
     QColor penColor = Qt::black;
     QColor fill = Qt::transparent;

@@ -18,8 +18,8 @@ ReportItem& ReportPage::findItem(const QString& itemName) const
         if (!item->name.isEmpty() && item->name == itemName)
             return *item;
     }
-    throw AppError(Msg::tr(Msg::ReportUnknownItem)
-                       .arg(itemName, name, report ? report->name : QString()));
+    throw AppError(
+        Msg::tr(Msg::ReportUnknownItem).arg(itemName, name, report ? report->name : QString()));
 }
 
 ReportTextItem& ReportPage::findText(const QString& itemName) const
@@ -169,7 +169,8 @@ private:
             else if (element == QLatin1String("box"))
                 item = readBox();
             else
-                throw XmlProblem{Msg::tr(Msg::ReportXmlUnexpectedElement).arg(element, QStringLiteral("page"))};
+                throw XmlProblem{
+                    Msg::tr(Msg::ReportXmlUnexpectedElement).arg(element, QStringLiteral("page"))};
             if (!item->name.isEmpty())
                 checkUnique(names, item->name, QStringLiteral("page"));
             page->items.push_back(std::move(item));
@@ -194,10 +195,12 @@ private:
 
     std::unique_ptr<ReportItem> readList(const ReportPage& page)
     {
-        allowOnly({"name", "connection", "x", "y", "width", "bottom", "continueY", "rowHeight",
-                   "headerHeight", "font", "size", "bold", "italic", "color", "headerFont",
-                   "headerSize", "headerBold", "headerItalic", "headerColor", "headerFill", "stripe",
-                   "lineColor"});
+        allowOnly({"name",         "connection",   "x",           "y",
+                   "width",        "bottom",       "continueY",   "rowHeight",
+                   "headerHeight", "font",         "size",        "bold",
+                   "italic",       "color",        "headerFont",  "headerSize",
+                   "headerBold",   "headerItalic", "headerColor", "headerFill",
+                   "stripe",       "lineColor"});
         if (page.list())
             throw XmlProblem{Msg::tr(Msg::ReportXmlSecondList).arg(page.name)};
         auto item = std::make_unique<ReportListItem>();
@@ -379,8 +382,7 @@ private:
 
     [[noreturn]] void badValue(const QString& name, const QString& value)
     {
-        throw XmlProblem{
-            Msg::tr(Msg::ReportXmlBadValue).arg(name, m_xml.name().toString(), value)};
+        throw XmlProblem{Msg::tr(Msg::ReportXmlBadValue).arg(name, m_xml.name().toString(), value)};
     }
 
     double toNumber(const QString& name, const QString& text)

@@ -23,9 +23,22 @@ struct ReportFont
 
 // On which of the sheets of a page an item is drawn, when a list spreads
 // the page over several sheets: all, the first, the last, or all but the first.
-enum class ReportItemPages { All, First, Last, Later };
+enum class ReportItemPages
+{
+    All,
+    First,
+    Last,
+    Later
+};
 
-enum class ReportItemKind { Text, List, Picture, Line, Box };
+enum class ReportItemKind
+{
+    Text,
+    List,
+    Picture,
+    Line,
+    Box
+};
 
 class ReportItem
 {
@@ -54,7 +67,7 @@ struct ReportColumn
 {
     QString header;
     QString field;
-    double x = 0;     // from the left edge of the list
+    double x = 0; // from the left edge of the list
     double width = 0;
     Qt::Alignment alignment = Qt::AlignLeft;
 };

@@ -60,15 +60,18 @@ bool PrintHistory(const HistoryPrintInput& input, const ReportOutput& output, QW
 
     const Report& report = project.findReport(QLatin1String(ReportFile::HistoryReport));
     const ReportPage& page = report.findPage(QLatin1String(ReportFile::HistoryPage));
-    const int selected =
-        input.selectedRow >= 0 && input.selectedRow < input.trialRows.size() ? input.selectedRow : 0;
+    const int selected = input.selectedRow >= 0 && input.selectedRow < input.trialRows.size()
+                             ? input.selectedRow
+                             : 0;
     page.findText(QStringLiteral("Nom")).setText(input.nom);
     page.findText(QStringLiteral("Prenom")).setText(input.prenom);
     page.findText(QStringLiteral("Exercise")).setText(ExerciseName(input.gameType));
     page.findText(QStringLiteral("Level"))
         .setText(input.trialRows[selected].value(TrialColumn::Level));
-    page.findText(QStringLiteral("Date")).setText(DateTimeSettings.formatDate(QDate::currentDate()));
-    page.findText(QStringLiteral("Heure")).setText(DateTimeSettings.formatTime(QTime::currentTime()));
+    page.findText(QStringLiteral("Date"))
+        .setText(DateTimeSettings.formatDate(QDate::currentDate()));
+    page.findText(QStringLiteral("Heure"))
+        .setText(DateTimeSettings.formatTime(QTime::currentTime()));
 
     // The template shows the chart from this file; a picture left from an
     // earlier print must never pass for this one, hence the error.

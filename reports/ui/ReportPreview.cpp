@@ -241,8 +241,8 @@ void ReportPreviewWindow::fitWidth()
         widest = std::max(widest, sheet.size.width());
     if (widest <= 0)
         return;
-    const double room = m_scroll->viewport()->width() /
-                        (1.0 + 2.0 * m_canvas->marginPercent() / 100.0);
+    const double room =
+        m_scroll->viewport()->width() / (1.0 + 2.0 * m_canvas->marginPercent() / 100.0);
     setZoom(100.0 * room / (widest * logicalDpiX() / 25.4));
 }
 
@@ -255,11 +255,11 @@ void ReportPreviewWindow::updateLabels()
 void ReportPreviewWindow::savePdf()
 {
     RunGuarded([this] {
-        const QString start = m_lastPdf.isEmpty()
-                                  ? QDir(QStandardPaths::writableLocation(
-                                             QStandardPaths::DocumentsLocation))
-                                        .filePath(m_document.title + QStringLiteral(".pdf"))
-                                  : m_lastPdf;
+        const QString start =
+            m_lastPdf.isEmpty()
+                ? QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
+                      .filePath(m_document.title + QStringLiteral(".pdf"))
+                : m_lastPdf;
         QString path = ReportFileDialog::getSaveFileName(this, tr("Save as PDF"), start,
                                                          tr("PDF files (*.pdf)"));
         if (path.isEmpty())

@@ -55,9 +55,8 @@ ReportDocument ReportSystem::generate(const Report& report,
                                       QWidget* parent)
 {
     ReportStatusWindow status(settings.statusTitle, parent);
-    return GenerateReport(report, connections, [&](int page) {
-        status.showPage(settings.statusGenerating, page);
-    });
+    return GenerateReport(report, connections,
+                          [&](int page) { status.showPage(settings.statusGenerating, page); });
 }
 
 void ReportSystem::writePdf(const ReportDocument& document, const QString& path, QWidget* parent)

@@ -16,7 +16,12 @@ class QPrinter;
 
 struct ReportOutput
 {
-    enum class Kind { Preview, Printer, PdfFile };
+    enum class Kind
+    {
+        Preview,
+        Printer,
+        PdfFile
+    };
     Kind kind = Kind::Preview;
     QString pdfPath; // for PdfFile
 

@@ -31,8 +31,9 @@ inline QString text(const QString& pdf, int page = 0)
 inline QString info(const QString& pdf, const QString& key)
 {
     const QString out = run(QStringLiteral("pdfinfo"), {pdf});
-    const QRegularExpression line(QStringLiteral("^%1:\\s*(.*)$").arg(QRegularExpression::escape(key)),
-                                  QRegularExpression::MultilineOption);
+    const QRegularExpression line(
+        QStringLiteral("^%1:\\s*(.*)$").arg(QRegularExpression::escape(key)),
+        QRegularExpression::MultilineOption);
     const QRegularExpressionMatch match = line.match(out);
     return match.hasMatch() ? match.captured(1).trimmed() : QString();
 }

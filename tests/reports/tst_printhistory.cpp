@@ -26,7 +26,8 @@
 
 namespace {
 
-QStringList trial(const QString& date, const QString& time, const QString& level, const QString& score)
+QStringList trial(const QString& date, const QString& time, const QString& level,
+                  const QString& score)
 {
     return {date, time, level, score};
 }
@@ -51,7 +52,8 @@ std::unique_ptr<QChartView> makeChart(const QList<int>& scores, const QString& t
 // The value printed right of a label in the header block.
 QString valueAfter(const QString& pageText, const QString& label)
 {
-    const QRegularExpression pattern(QStringLiteral("%1 {2,}(\\S+)").arg(QRegularExpression::escape(label)));
+    const QRegularExpression pattern(
+        QStringLiteral("%1 {2,}(\\S+)").arg(QRegularExpression::escape(label)));
     return pattern.match(pageText).captured(1);
 }
 
@@ -103,7 +105,10 @@ private slots:
     void printerDialog();
 
 private:
-    QString templatePath() const { return m_installation->filePath(QStringLiteral("RptMirado.rav")); }
+    QString templatePath() const
+    {
+        return m_installation->filePath(QStringLiteral("RptMirado.rav"));
+    }
     QString chartPath() const { return m_installation->filePath(QStringLiteral("chart.bmp")); }
     QString pdfPath() const { return m_installation->filePath(QStringLiteral("history.pdf")); }
     HistoryPrintInput input(const QList<QStringList>& rows, int selected, int gameType = 1);
@@ -132,7 +137,8 @@ void TestPrintHistory::cleanup()
     DefineReset();
 }
 
-HistoryPrintInput TestPrintHistory::input(const QList<QStringList>& rows, int selected, int gameType)
+HistoryPrintInput TestPrintHistory::input(const QList<QStringList>& rows, int selected,
+                                          int gameType)
 {
     HistoryPrintInput in;
     in.trialRows = rows;
@@ -150,14 +156,13 @@ void TestPrintHistory::selectedLevelOnly_data()
     QTest::addColumn<QString>("level");
     QTest::addColumn<QList<QStringList>>("expected");
     // Grid of the fixture in selectedLevelOnly(): A, B, A, B, b, A.
-    QTest::newRow("level B")
-        << 3 << "B"
-        << QList<QStringList>{{"1", "02/02/2025", "09:02:00", "22"}, {"2", "02/04/2025", "09:04:00", "24"}};
-    QTest::newRow("level A")
-        << 0 << "A"
-        << QList<QStringList>{{"1", "02/01/2025", "09:01:00", "11"},
-                              {"2", "02/03/2025", "09:03:00", "13"},
-                              {"3", "02/06/2025", "09:06:00", "16"}};
+    QTest::newRow("level B") << 3 << "B"
+                             << QList<QStringList>{{"1", "02/02/2025", "09:02:00", "22"},
+                                                   {"2", "02/04/2025", "09:04:00", "24"}};
+    QTest::newRow("level A") << 0 << "A"
+                             << QList<QStringList>{{"1", "02/01/2025", "09:01:00", "11"},
+                                                   {"2", "02/03/2025", "09:03:00", "13"},
+                                                   {"3", "02/06/2025", "09:06:00", "16"}};
     QTest::newRow("level b is not B")
         << 4 << "b" << QList<QStringList>{{"1", "02/05/2025", "09:05:00", "25"}};
 }
@@ -252,18 +257,28 @@ void TestPrintHistory::emptyHistoryPrintsNothing()
 
 void TestPrintHistory::templateErrors_data()
 {
-    QTest::addColumn<QString>("from");   // text replaced in the shipped template;
-    QTest::addColumn<QString>("to");     // "from" empty: the template is removed
+    QTest::addColumn<QString>("from"); // text replaced in the shipped template;
+    QTest::addColumn<QString>("to");   // "from" empty: the template is removed
     QTest::addColumn<QStringList>("fragments");
     QTest::addColumn<bool>("chartWritten");
-    QTest::newRow("missing template") << "" << "" << QStringList{"RptMirado.rav", "does not exist"} << false;
-    QTest::newRow("malformed template") << "</reportProject>" << "" << QStringList{"RptMirado.rav", "not valid"} << false;
-    QTest::newRow("unknown report") << "name=\"History_Report\"" << "name=\"History\"" << QStringList{"\"History_Report\"", "RptMirado.rav"} << false;
-    QTest::newRow("unknown page") << "name=\"Page1\"" << "name=\"Page 1\"" << QStringList{"\"Page1\""} << false;
-    QTest::newRow("unknown item") << "name=\"Heure\"" << "name=\"Time\"" << QStringList{"\"Heure\"", "\"Page1\""} << false;
-    QTest::newRow("unknown connection") << "connection=\"RvCustomConnection1\"" << "connection=\"Trials\""
-                                        << QStringList{"\"Trials\""} << true;
-    QTest::newRow("missing picture") << "file=\"chart.bmp\"" << "file=\"graph.bmp\"" << QStringList{"graph.bmp"} << true;
+    QTest::newRow("missing template")
+        << ""
+        << "" << QStringList{"RptMirado.rav", "does not exist"} << false;
+    QTest::newRow("malformed template") << "</reportProject>"
+                                        << "" << QStringList{"RptMirado.rav", "not valid"} << false;
+    QTest::newRow("unknown report")
+        << "name=\"History_Report\""
+        << "name=\"History\"" << QStringList{"\"History_Report\"", "RptMirado.rav"} << false;
+    QTest::newRow("unknown page") << "name=\"Page1\""
+                                  << "name=\"Page 1\"" << QStringList{"\"Page1\""} << false;
+    QTest::newRow("unknown item") << "name=\"Heure\""
+                                  << "name=\"Time\"" << QStringList{"\"Heure\"", "\"Page1\""}
+                                  << false;
+    QTest::newRow("unknown connection")
+        << "connection=\"RvCustomConnection1\""
+        << "connection=\"Trials\"" << QStringList{"\"Trials\""} << true;
+    QTest::newRow("missing picture") << "file=\"chart.bmp\""
+                                     << "file=\"graph.bmp\"" << QStringList{"graph.bmp"} << true;
 }
 
 void TestPrintHistory::templateErrors()
@@ -282,7 +297,8 @@ void TestPrintHistory::templateErrors()
     }
     QString message;
     try {
-        PrintHistory(input({trial("03/01/2025", "10:00:00", "Easy", "5")}, 0), ReportOutput::pdfFile(pdfPath()));
+        PrintHistory(input({trial("03/01/2025", "10:00:00", "Easy", "5")}, 0),
+                     ReportOutput::pdfFile(pdfPath()));
     } catch (const AppError& error) {
         message = error.message();
     }
@@ -299,7 +315,8 @@ void TestPrintHistory::chartNotWritable()
     QVERIFY(QDir(m_installation->path()).mkdir(QStringLiteral("chart.bmp")));
     QString message;
     try {
-        PrintHistory(input({trial("03/01/2025", "10:00:00", "Easy", "5")}, 0), ReportOutput::pdfFile(pdfPath()));
+        PrintHistory(input({trial("03/01/2025", "10:00:00", "Easy", "5")}, 0),
+                     ReportOutput::pdfFile(pdfPath()));
     } catch (const AppError& error) {
         message = error.message();
     }
@@ -338,7 +355,8 @@ void TestPrintHistory::longListContinues()
     for (const QStringList& source : grid) {
         if (source[2] != QLatin1String("Long"))
             continue;
-        QCOMPARE(printed[n], (QStringList{QString::number(n + 1), source[0], source[1], source[3]}));
+        QCOMPARE(printed[n],
+                 (QStringList{QString::number(n + 1), source[0], source[1], source[3]}));
         ++n;
     }
 }
@@ -365,11 +383,13 @@ void TestPrintHistory::inputFromGrid()
     for (int r = 0; r < 3; ++r) {
         for (int c = 0; c < 4; ++c) {
             if (!(r == 2 && c == 1)) // one cell never filled
-                grid.setItem(titleRows + r, c, new QTableWidgetItem(QStringLiteral("r%1c%2").arg(r).arg(c)));
+                grid.setItem(titleRows + r, c,
+                             new QTableWidgetItem(QStringLiteral("r%1c%2").arg(r).arg(c)));
         }
     }
     grid.setCurrentCell(current, current < 0 ? -1 : 0);
-    const HistoryPrintInput in = HistoryPrintInput::fromWindow(grid, QStringLiteral("N"), QStringLiteral("P"), 3, m_chart.get(), titleRows);
+    const HistoryPrintInput in = HistoryPrintInput::fromWindow(
+        grid, QStringLiteral("N"), QStringLiteral("P"), 3, m_chart.get(), titleRows);
     QCOMPARE(in.trialRows.size(), 3);
     QCOMPARE(in.trialRows[0], (QStringList{"r0c0", "r0c1", "r0c2", "r0c3"}));
     QCOMPARE(in.trialRows[2], (QStringList{"r2c0", "", "r2c2", "r2c3"}));
@@ -416,8 +436,10 @@ void TestPrintHistory::previewWindow()
         QVERIFY(preview->windowState() & Qt::WindowMaximized);
         QCOMPARE(preview->canvas()->zoom(), 70.0);
         QCOMPARE(preview->canvas()->marginPercent(), 2.5);
-        QCOMPARE(preview->findChild<QLabel*>(QStringLiteral("lPage"))->text(), QStringLiteral("Page 1 of 1"));
-        QCOMPARE(preview->findChild<QLabel*>(QStringLiteral("lZoom"))->text(), QStringLiteral("70 %"));
+        QCOMPARE(preview->findChild<QLabel*>(QStringLiteral("lPage"))->text(),
+                 QStringLiteral("Page 1 of 1"));
+        QCOMPARE(preview->findChild<QLabel*>(QStringLiteral("lZoom"))->text(),
+                 QStringLiteral("70 %"));
         auto* savePdf = preview->findChild<QAction*>(QStringLiteral("actSavePdf"));
         QVERIFY(savePdf);
         QCOMPARE(savePdf->text(), QStringLiteral("Save as PDF..."));
@@ -433,7 +455,8 @@ void TestPrintHistory::previewWindow()
     QVERIFY(m_messages->texts().isEmpty());
     const QString pdf = saved + QStringLiteral(".pdf");
     QCOMPARE(PdfText::pageCount(pdf), 1);
-    QCOMPARE(PdfText::numberedRows(PdfText::text(pdf)), (QList<QStringList>{{"1", "07/01/2025", "11:00:00", "42"}}));
+    QCOMPARE(PdfText::numberedRows(PdfText::text(pdf)),
+             (QList<QStringList>{{"1", "07/01/2025", "11:00:00", "42"}}));
 }
 
 void TestPrintHistory::printerDialog()
@@ -463,7 +486,8 @@ void TestPrintHistory::printerDialog()
     QCOMPARE(title, QStringLiteral("Print"));
     QCOMPARE(printer.docName(), QStringLiteral("ReportPrinter Report"));
     QCOMPARE(PdfText::pageCount(pdfPath()), 1);
-    QCOMPARE(PdfText::info(pdfPath(), QStringLiteral("Title")), QStringLiteral("ReportPrinter Report"));
+    QCOMPARE(PdfText::info(pdfPath(), QStringLiteral("Title")),
+             QStringLiteral("ReportPrinter Report"));
     QVERIFY(PdfText::text(pdfPath()).contains(QStringLiteral("08/01/2025")));
 }
 

@@ -66,11 +66,13 @@ void TestPrintModule::trialList_data()
         << QList<QStringList>{trial("02/01/2025", "A", "1"), trial("02/02/2025", "B", "2"),
                               trial("02/03/2025", "B", "3")}
         << 0 << QList<QStringList>{{"1", "02/01/2025", "10:00:00", "1"}};
-    QTest::newRow("case counts")
-        << QList<QStringList>{trial("03/01/2025", "Easy", "5"), trial("03/02/2025", "easy", "6"),
-                              trial("03/03/2025", "EASY", "7"), trial("03/04/2025", "easy", "8")}
-        << 1
-        << QList<QStringList>{{"1", "03/02/2025", "10:00:00", "6"}, {"2", "03/04/2025", "10:00:00", "8"}};
+    QTest::newRow("case counts") << QList<QStringList>{trial("03/01/2025", "Easy", "5"),
+                                                       trial("03/02/2025", "easy", "6"),
+                                                       trial("03/03/2025", "EASY", "7"),
+                                                       trial("03/04/2025", "easy", "8")}
+                                 << 1
+                                 << QList<QStringList>{{"1", "03/02/2025", "10:00:00", "6"},
+                                                       {"2", "03/04/2025", "10:00:00", "8"}};
     QTest::newRow("no selection means the first trial")
         << QList<QStringList>{trial("04/01/2025", "X", "1"), trial("04/02/2025", "Y", "2")} << -1
         << QList<QStringList>{{"1", "04/01/2025", "10:00:00", "1"}};

@@ -66,7 +66,9 @@ struct TableConnection
                 c.writeField(field, ReportFieldType::String, 30);
         };
         connection.onFirst = [this](ReportCustomConnection&) { position = 0; };
-        connection.onEof = [this](ReportCustomConnection&, bool& eof) { eof = position >= rows.size(); };
+        connection.onEof = [this](ReportCustomConnection&, bool& eof) {
+            eof = position >= rows.size();
+        };
         connection.onGetRow = [this](ReportCustomConnection& c) {
             for (const QString& value : rows[position])
                 c.writeStrData(value);
@@ -167,47 +169,76 @@ void TestReportEngine::openErrors_data()
     QTest::newRow("not xml") << QByteArray("this is no project") << QStringList{"line 1"};
     QTest::newRow("empty") << QByteArray() << QStringList{"not valid"};
     QTest::newRow("unclosed element")
-        << QByteArray(head + "<page name=\"P\">\n<text x=\"1\" y=\"1\" width=\"1\" height=\"1\">\n</page>" + tail)
+        << QByteArray(
+               head +
+               "<page name=\"P\">\n<text x=\"1\" y=\"1\" width=\"1\" height=\"1\">\n</page>" + tail)
         << QStringList{"line 6"}; // where </page> closes the open <text>
     QTest::newRow("wrong root") << QByteArray("<report name=\"R\"/>") << QStringList{"<report>"};
     QTest::newRow("unknown element")
         << QByteArray(head + "<page name=\"P\"><circle x=\"1\"/></page>\n" + tail)
         << QStringList{"<circle>", "<page>", "line 4"};
     QTest::newRow("unknown attribute")
-        << QByteArray(head + "<page name=\"P\"><text x=\"1\" y=\"1\" width=\"5\" height=\"5\" colour=\"red\"/></page>\n" + tail)
+        << QByteArray(head +
+                      "<page name=\"P\"><text x=\"1\" y=\"1\" width=\"5\" height=\"5\" "
+                      "colour=\"red\"/></page>\n" +
+                      tail)
         << QStringList{"\"colour\"", "<text>"};
     QTest::newRow("missing attribute")
-        << QByteArray(head + "<page name=\"P\"><picture x=\"1\" y=\"1\" width=\"5\" height=\"5\"/></page>\n" + tail)
+        << QByteArray(
+               head +
+               "<page name=\"P\"><picture x=\"1\" y=\"1\" width=\"5\" height=\"5\"/></page>\n" +
+               tail)
         << QStringList{"\"file\"", "<picture>"};
     QTest::newRow("not a number")
-        << QByteArray(head + "<page name=\"P\"><box x=\"1\" y=\"ten\" width=\"5\" height=\"5\"/></page>\n" + tail)
+        << QByteArray(
+               head +
+               "<page name=\"P\"><box x=\"1\" y=\"ten\" width=\"5\" height=\"5\"/></page>\n" + tail)
         << QStringList{"\"y\"", "\"ten\""};
     QTest::newRow("zero width")
-        << QByteArray(head + "<page name=\"P\"><box x=\"1\" y=\"1\" width=\"0\" height=\"5\"/></page>\n" + tail)
+        << QByteArray(head +
+                      "<page name=\"P\"><box x=\"1\" y=\"1\" width=\"0\" height=\"5\"/></page>\n" +
+                      tail)
         << QStringList{"\"width\""};
-    QTest::newRow("bad colour")
-        << QByteArray(head + "<page name=\"P\"><box x=\"1\" y=\"1\" width=\"5\" height=\"5\" fill=\"greenish\"/></page>\n" + tail)
-        << QStringList{"\"fill\"", "\"greenish\""};
+    QTest::newRow("bad colour") << QByteArray(head +
+                                              "<page name=\"P\"><box x=\"1\" y=\"1\" width=\"5\" "
+                                              "height=\"5\" fill=\"greenish\"/></page>\n" +
+                                              tail)
+                                << QStringList{"\"fill\"", "\"greenish\""};
     QTest::newRow("bad alignment")
-        << QByteArray(head + "<page name=\"P\"><text x=\"1\" y=\"1\" width=\"5\" height=\"5\" align=\"middle\"/></page>\n" + tail)
+        << QByteArray(head +
+                      "<page name=\"P\"><text x=\"1\" y=\"1\" width=\"5\" height=\"5\" "
+                      "align=\"middle\"/></page>\n" +
+                      tail)
         << QStringList{"\"align\"", "\"middle\""};
     QTest::newRow("duplicate item")
-        << QByteArray(head + "<page name=\"P\"><text name=\"Nom\" x=\"1\" y=\"1\" width=\"5\" height=\"5\"/>"
-                             "<text name=\"Nom\" x=\"1\" y=\"9\" width=\"5\" height=\"5\"/></page>\n" + tail)
+        << QByteArray(
+               head +
+               "<page name=\"P\"><text name=\"Nom\" x=\"1\" y=\"1\" width=\"5\" height=\"5\"/>"
+               "<text name=\"Nom\" x=\"1\" y=\"9\" width=\"5\" height=\"5\"/></page>\n" +
+               tail)
         << QStringList{"\"Nom\"", "twice"};
     QTest::newRow("duplicate page")
         << QByteArray(head + "<page name=\"P\"/><page name=\"P\"/>\n" + tail)
         << QStringList{"\"P\"", "twice"};
     QTest::newRow("two lists")
-        << QByteArray(head + "<page name=\"P\">"
-                             "<list connection=\"C\" x=\"1\" y=\"1\" width=\"50\" bottom=\"90\"/>"
-                             "<list connection=\"C\" x=\"1\" y=\"100\" width=\"50\" bottom=\"190\"/></page>\n" + tail)
+        << QByteArray(
+               head +
+               "<page name=\"P\">"
+               "<list connection=\"C\" x=\"1\" y=\"1\" width=\"50\" bottom=\"90\"/>"
+               "<list connection=\"C\" x=\"1\" y=\"100\" width=\"50\" bottom=\"190\"/></page>\n" +
+               tail)
         << QStringList{"more than one list"};
     QTest::newRow("list bottom above top")
-        << QByteArray(head + "<page name=\"P\"><list connection=\"C\" x=\"1\" y=\"100\" width=\"50\" bottom=\"90\"/></page>\n" + tail)
+        << QByteArray(head +
+                      "<page name=\"P\"><list connection=\"C\" x=\"1\" y=\"100\" width=\"50\" "
+                      "bottom=\"90\"/></page>\n" +
+                      tail)
         << QStringList{"\"bottom\""};
     QTest::newRow("element inside a picture")
-        << QByteArray(head + "<page name=\"P\"><picture x=\"1\" y=\"1\" width=\"5\" height=\"5\" file=\"a.bmp\"><text/></picture></page>\n" + tail)
+        << QByteArray(head +
+                      "<page name=\"P\"><picture x=\"1\" y=\"1\" width=\"5\" height=\"5\" "
+                      "file=\"a.bmp\"><text/></picture></page>\n" +
+                      tail)
         << QStringList{"<text>", "<picture>"};
     QTest::newRow("garbage after the root")
         << QByteArray(head + tail + "<more/>") << QStringList{"not valid"};
@@ -247,7 +278,8 @@ void TestReportEngine::failedOpenLeavesProjectClosed()
     QVERIFY(!errorOf([&] { project.open(); }).isEmpty());
     QVERIFY(!project.isOpen());
     // Nothing of the first project is left to find.
-    QVERIFY(errorOf([&] { project.findReport(QStringLiteral("R")); }).contains(QStringLiteral("open")));
+    QVERIFY(
+        errorOf([&] { project.findReport(QStringLiteral("R")); }).contains(QStringLiteral("open")));
 }
 
 void TestReportEngine::lookupErrors_data()
@@ -256,12 +288,24 @@ void TestReportEngine::lookupErrors_data()
     QTest::addColumn<QString>("page");
     QTest::addColumn<QString>("item");
     QTest::addColumn<QStringList>("fragments");
-    QTest::newRow("unknown report") << "History" << "P1" << "Head" << QStringList{"\"History\"", "small.rav"};
-    QTest::newRow("report names are exact") << "r" << "P1" << "Head" << QStringList{"\"r\""};
-    QTest::newRow("unknown page") << "R" << "Page1" << "Head" << QStringList{"\"Page1\"", "\"R\""};
-    QTest::newRow("unknown item") << "R" << "P1" << "Heure" << QStringList{"\"Heure\"", "\"P1\"", "\"R\""};
-    QTest::newRow("item on another page") << "R" << "P1" << "Closing" << QStringList{"\"Closing\""};
-    QTest::newRow("not a text") << "R" << "P1" << "L" << QStringList{"\"L\"", "no text item"};
+    QTest::newRow("unknown report") << "History"
+                                    << "P1"
+                                    << "Head" << QStringList{"\"History\"", "small.rav"};
+    QTest::newRow("report names are exact") << "r"
+                                            << "P1"
+                                            << "Head" << QStringList{"\"r\""};
+    QTest::newRow("unknown page") << "R"
+                                  << "Page1"
+                                  << "Head" << QStringList{"\"Page1\"", "\"R\""};
+    QTest::newRow("unknown item") << "R"
+                                  << "P1"
+                                  << "Heure" << QStringList{"\"Heure\"", "\"P1\"", "\"R\""};
+    QTest::newRow("item on another page") << "R"
+                                          << "P1"
+                                          << "Closing" << QStringList{"\"Closing\""};
+    QTest::newRow("not a text") << "R"
+                                << "P1"
+                                << "L" << QStringList{"\"L\"", "no text item"};
 }
 
 void TestReportEngine::lookupErrors()
@@ -287,13 +331,19 @@ void TestReportEngine::setTextReachesTheRun()
     project.setProjectFile(writeFile(m_dir, QStringLiteral("small.rav"), SmallProject));
     project.open();
     const Report& report = project.findReport(QStringLiteral("R"));
-    report.findPage(QStringLiteral("P1")).findText(QStringLiteral("Head")).setText(QStringLiteral("Durand"));
-    TableConnection data(QStringLiteral("C"), {QStringLiteral("A"), QStringLiteral("B")}, numberedRows(1));
+    report.findPage(QStringLiteral("P1"))
+        .findText(QStringLiteral("Head"))
+        .setText(QStringLiteral("Durand"));
+    TableConnection data(QStringLiteral("C"), {QStringLiteral("A"), QStringLiteral("B")},
+                         numberedRows(1));
     const ReportDocument document = GenerateReport(report, {&data.connection});
     QCOMPARE(textOf(document.sheets[0], QStringLiteral("Head"))->text, QStringLiteral("Durand"));
     // A fresh open reads the file again, without the change.
     project.open();
-    QCOMPARE(project.findReport(QStringLiteral("R")).findPage(QStringLiteral("P1")).findText(QStringLiteral("Head")).text,
+    QCOMPARE(project.findReport(QStringLiteral("R"))
+                 .findPage(QStringLiteral("P1"))
+                 .findText(QStringLiteral("Head"))
+                 .text,
              QStringLiteral("Head text"));
 }
 
@@ -316,7 +366,8 @@ void TestReportEngine::listOverSheets()
     ReportProject project;
     project.setProjectFile(writeFile(m_dir, QStringLiteral("small.rav"), SmallProject));
     project.open();
-    TableConnection data(QStringLiteral("C"), {QStringLiteral("A"), QStringLiteral("B")}, numberedRows(rows));
+    TableConnection data(QStringLiteral("C"), {QStringLiteral("A"), QStringLiteral("B")},
+                         numberedRows(rows));
     QList<int> generated;
     const ReportDocument document =
         GenerateReport(project.findReport(QStringLiteral("R")), {&data.connection},
@@ -336,7 +387,8 @@ void TestReportEngine::listOverSheets()
         // The header comes back on every sheet, at continueY after the first.
         const ReportDrawOp* header = nullptr;
         for (const ReportDrawOp& op : sheet.ops) {
-            if (op.item == QLatin1String("L") && op.kind == ReportDrawOp::Kind::Text && op.text == QLatin1String("Num"))
+            if (op.item == QLatin1String("L") && op.kind == ReportDrawOp::Kind::Text &&
+                op.text == QLatin1String("Num"))
                 header = &op;
         }
         QVERIFY(header);
@@ -365,19 +417,21 @@ void TestReportEngine::listErrors_data()
     QTest::addColumn<QString>("listAttributes");
     QTest::addColumn<QStringList>("fragments");
     const QString fits = QStringLiteral("x=\"1\" y=\"20\" width=\"100\" bottom=\"60\"");
-    QTest::newRow("unknown connection") << "Other" << QStringList{"A", "B"} << fits
-                                        << QStringList{"\"L\"", "\"C\""};
-    QTest::newRow("undeclared field") << "C" << QStringList{"A"} << fits
-                                      << QStringList{"\"L\"", "\"B\"", "\"C\""};
-    QTest::newRow("field names are exact") << "C" << QStringList{"A", "b"} << fits
-                                           << QStringList{"\"B\""};
+    QTest::newRow("unknown connection")
+        << "Other" << QStringList{"A", "B"} << fits << QStringList{"\"L\"", "\"C\""};
+    QTest::newRow("undeclared field")
+        << "C" << QStringList{"A"} << fits << QStringList{"\"L\"", "\"B\"", "\"C\""};
+    QTest::newRow("field names are exact")
+        << "C" << QStringList{"A", "b"} << fits << QStringList{"\"B\""};
     QTest::newRow("no room on the first sheet")
         << "C" << QStringList{"A", "B"}
-        << QStringLiteral("x=\"1\" y=\"20\" width=\"100\" bottom=\"34\" rowHeight=\"6\" headerHeight=\"10\"")
+        << QStringLiteral(
+               "x=\"1\" y=\"20\" width=\"100\" bottom=\"34\" rowHeight=\"6\" headerHeight=\"10\"")
         << QStringList{"\"L\"", "\"P\"", "no room"};
     QTest::newRow("no room on later sheets")
         << "C" << QStringList{"A", "B"}
-        << QStringLiteral("x=\"1\" y=\"20\" width=\"100\" bottom=\"40\" continueY=\"35\" rowHeight=\"6\" headerHeight=\"4\"")
+        << QStringLiteral("x=\"1\" y=\"20\" width=\"100\" bottom=\"40\" continueY=\"35\" "
+                          "rowHeight=\"6\" headerHeight=\"4\"")
         << QStringList{"no room"};
 }
 
@@ -388,18 +442,19 @@ void TestReportEngine::listErrors()
     QFETCH(QString, listAttributes);
     QFETCH(QStringList, fragments);
     const QByteArray content =
-        QStringLiteral("<reportProject><report name=\"R\"><page name=\"P\">"
-                       "<list name=\"L\" connection=\"C\" %1>"
-                       "<column field=\"A\" x=\"0\" width=\"10\"/><column field=\"B\" x=\"10\" width=\"10\"/>"
-                       "</list></page></report></reportProject>")
+        QStringLiteral(
+            "<reportProject><report name=\"R\"><page name=\"P\">"
+            "<list name=\"L\" connection=\"C\" %1>"
+            "<column field=\"A\" x=\"0\" width=\"10\"/><column field=\"B\" x=\"10\" width=\"10\"/>"
+            "</list></page></report></reportProject>")
             .arg(listAttributes)
             .toUtf8();
     ReportProject project;
     project.setProjectFile(writeFile(m_dir, QStringLiteral("list.rav"), content));
     project.open();
     TableConnection data(connectionName, fields, {});
-    const QString message =
-        errorOf([&] { GenerateReport(project.findReport(QStringLiteral("R")), {&data.connection}); });
+    const QString message = errorOf(
+        [&] { GenerateReport(project.findReport(QStringLiteral("R")), {&data.connection}); });
     QVERIFY(!message.isEmpty());
     for (const QString& fragment : fragments)
         QVERIFY2(message.contains(fragment), qPrintable(message + " lacks " + fragment));
@@ -412,8 +467,8 @@ void TestReportEngine::connectionWritingTooMuch()
     project.open();
     TableConnection data(QStringLiteral("C"), {QStringLiteral("A"), QStringLiteral("B")},
                          {{QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3")}});
-    const QString message =
-        errorOf([&] { GenerateReport(project.findReport(QStringLiteral("R")), {&data.connection}); });
+    const QString message = errorOf(
+        [&] { GenerateReport(project.findReport(QStringLiteral("R")), {&data.connection}); });
     QVERIFY2(message.contains(QStringLiteral("\"C\"")), qPrintable(message));
 }
 
@@ -429,7 +484,8 @@ void TestReportEngine::connectionWithoutEndEventHasNoRows()
     ReportProject project;
     project.setProjectFile(writeFile(m_dir, QStringLiteral("small.rav"), SmallProject));
     project.open();
-    const ReportDocument document = GenerateReport(project.findReport(QStringLiteral("R")), {&connection});
+    const ReportDocument document =
+        GenerateReport(project.findReport(QStringLiteral("R")), {&connection});
     QCOMPARE(document.pageCount(), 2);
     QCOMPARE(rowsAsked, 0);
     QVERIFY(cellsOf(document.sheets[0], QStringLiteral("A")).isEmpty());
@@ -441,11 +497,16 @@ void TestReportEngine::pictures_data()
     QTest::addColumn<QString>("writtenAs"); // empty: no file
     QTest::addColumn<QByteArray>("format"); // empty: garbage bytes
     QTest::addColumn<QString>("error");     // empty: shown
-    QTest::newRow("bmp beside the project") << "chart.bmp" << "chart.bmp" << QByteArray("BMP") << "";
-    QTest::newRow("png in a folder") << "pics/logo.png" << "pics/logo.png" << QByteArray("PNG") << "";
-    QTest::newRow("name found without regard to case") << "chart.bmp" << "Chart.BMP" << QByteArray("BMP") << "";
-    QTest::newRow("missing") << "chart.bmp" << "" << QByteArray() << "does not exist";
-    QTest::newRow("unreadable") << "chart.bmp" << "chart.bmp" << QByteArray() << "cannot be read";
+    QTest::newRow("bmp beside the project") << "chart.bmp"
+                                            << "chart.bmp" << QByteArray("BMP") << "";
+    QTest::newRow("png in a folder") << "pics/logo.png"
+                                     << "pics/logo.png" << QByteArray("PNG") << "";
+    QTest::newRow("name found without regard to case") << "chart.bmp"
+                                                       << "Chart.BMP" << QByteArray("BMP") << "";
+    QTest::newRow("missing") << "chart.bmp"
+                             << "" << QByteArray() << "does not exist";
+    QTest::newRow("unreadable") << "chart.bmp"
+                                << "chart.bmp" << QByteArray() << "cannot be read";
 }
 
 void TestReportEngine::pictures()
@@ -467,16 +528,18 @@ void TestReportEngine::pictures()
         }
     }
     const QByteArray content =
-        QStringLiteral("<reportProject><report name=\"R\"><page name=\"P\">"
-                       "<picture name=\"Chart\" x=\"10\" y=\"10\" width=\"100\" height=\"100\" file=\"%1\"/>"
-                       "</page></report></reportProject>")
+        QStringLiteral(
+            "<reportProject><report name=\"R\"><page name=\"P\">"
+            "<picture name=\"Chart\" x=\"10\" y=\"10\" width=\"100\" height=\"100\" file=\"%1\"/>"
+            "</page></report></reportProject>")
             .arg(fileAttribute)
             .toUtf8();
     ReportProject project;
     project.setProjectFile(writeFile(dir, QStringLiteral("pic.rav"), content));
     project.open();
     ReportDocument document;
-    const QString message = errorOf([&] { document = GenerateReport(project.findReport(QStringLiteral("R")), {}); });
+    const QString message =
+        errorOf([&] { document = GenerateReport(project.findReport(QStringLiteral("R")), {}); });
     if (!error.isEmpty()) {
         QVERIFY2(message.contains(error) && message.contains(QStringLiteral("chart.bmp")) &&
                      message.contains(QStringLiteral("\"Chart\"")),
@@ -496,8 +559,10 @@ void TestReportEngine::pdfListContinuesWithHeader()
     ReportProject project;
     project.setProjectFile(writeFile(m_dir, QStringLiteral("small.rav"), SmallProject));
     project.open();
-    TableConnection data(QStringLiteral("C"), {QStringLiteral("A"), QStringLiteral("B")}, numberedRows(5));
-    const ReportDocument document = GenerateReport(project.findReport(QStringLiteral("R")), {&data.connection});
+    TableConnection data(QStringLiteral("C"), {QStringLiteral("A"), QStringLiteral("B")},
+                         numberedRows(5));
+    const ReportDocument document =
+        GenerateReport(project.findReport(QStringLiteral("R")), {&data.connection});
     const QString pdf = QDir(m_dir.path()).filePath(QStringLiteral("small.pdf"));
     QList<int> printed;
     document.writePdf(pdf, [&](int page) { printed.append(page); });
@@ -509,9 +574,12 @@ void TestReportEngine::pdfListContinuesWithHeader()
     const QString first = PdfText::text(pdf, 1);
     const QString second = PdfText::text(pdf, 2);
     QVERIFY(first.contains(QStringLiteral("Num")) && second.contains(QStringLiteral("Num")));
-    QVERIFY(first.contains(QStringLiteral("First only")) && !second.contains(QStringLiteral("First only")));
-    QVERIFY(second.contains(QStringLiteral("Continued")) && second.contains(QStringLiteral("Last only")));
-    QVERIFY(first.contains(QStringLiteral("Page 1 of 3")) && second.contains(QStringLiteral("Page 2 of 3")));
+    QVERIFY(first.contains(QStringLiteral("First only")) &&
+            !second.contains(QStringLiteral("First only")));
+    QVERIFY(second.contains(QStringLiteral("Continued")) &&
+            second.contains(QStringLiteral("Last only")));
+    QVERIFY(first.contains(QStringLiteral("Page 1 of 3")) &&
+            second.contains(QStringLiteral("Page 2 of 3")));
     QCOMPARE(PdfText::numberedRows(first),
              (QList<QStringList>{{"1", "word1"}, {"2", "word2"}, {"3", "word3"}}));
     QCOMPARE(PdfText::numberedRows(second), (QList<QStringList>{{"4", "word4"}, {"5", "word5"}}));
@@ -524,7 +592,8 @@ void TestReportEngine::pdfToMissingFolderNamesFile()
     project.setProjectFile(writeFile(m_dir, QStringLiteral("small.rav"), SmallProject));
     project.open();
     TableConnection data(QStringLiteral("C"), {QStringLiteral("A"), QStringLiteral("B")}, {});
-    const ReportDocument document = GenerateReport(project.findReport(QStringLiteral("R")), {&data.connection});
+    const ReportDocument document =
+        GenerateReport(project.findReport(QStringLiteral("R")), {&data.connection});
     const QString pdf = QDir(m_dir.path()).filePath(QStringLiteral("no/such/folder/out.pdf"));
     QTest::ignoreMessage(QtWarningMsg, "QPainter::begin(): Returned false");
     const QString message = errorOf([&] { document.writePdf(pdf); });
@@ -544,7 +613,8 @@ void TestReportEngine::landscapeSheetKeepsItsShape()
     QCOMPARE(document.sheets[0].size, QSizeF(297, 210));
     const QString pdf = QDir(m_dir.path()).filePath(QStringLiteral("wide.pdf"));
     document.writePdf(pdf);
-    QVERIFY(PdfText::info(pdf, QStringLiteral("Page size")).startsWith(QStringLiteral("842 x 595")));
+    QVERIFY(
+        PdfText::info(pdf, QStringLiteral("Page size")).startsWith(QStringLiteral("842 x 595")));
     QVERIFY(PdfText::text(pdf).contains(QStringLiteral("far right")));
 }
 
