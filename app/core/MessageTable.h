@@ -80,6 +80,16 @@ inline constexpr const char* ReadOnlyDataSet = QT_TRANSLATE_NOOP("Msg", "Cannot 
 inline constexpr const char* BadFilter = QT_TRANSLATE_NOOP("Msg", "Invalid filter expression: %1");
 inline constexpr const char* LoginRefused = QT_TRANSLATE_NOOP("Msg", "Utilisateur ou mot de passe incorrect !");
 
+// Setup tool
+inline constexpr const char* AdminUsage = QT_TRANSLATE_NOOP("Msg", "Usage: balvoro-admin init DIR | demo DIR | adduser DIR NAME PASSWORD");
+inline constexpr const char* AdminCreated = QT_TRANSLATE_NOOP("Msg", "Created %1");
+inline constexpr const char* AdminNotWritten = QT_TRANSLATE_NOOP("Msg", "%1 cannot be written.");
+inline constexpr const char* AdminDemoAdded = QT_TRANSLATE_NOOP("Msg", "Demo data added. Users (name/password): %1");
+inline constexpr const char* AdminDemoSkipped = QT_TRANSLATE_NOOP("Msg", "The database holds patients already: no demo data added.");
+inline constexpr const char* AdminUserAdded = QT_TRANSLATE_NOOP("Msg", "User %1 added.");
+inline constexpr const char* AdminBadUser = QT_TRANSLATE_NOOP("Msg", "The user name is empty.");
+inline constexpr const char* AdminBadPassword = QT_TRANSLATE_NOOP("Msg", "A password may hold only the letters A to Z and a to z and the digits: the login takes no other key.");
+
 // Level lists and games
 inline constexpr const char* LevelUnreadable = QT_TRANSLATE_NOOP("Msg", "The level \"%1\" cannot be read: %2.");
 inline constexpr const char* LevelLeftOut = QT_TRANSLATE_NOOP("Msg", "It is left out of the level list.");

@@ -54,8 +54,19 @@ void TDatabase::Open()
     if (driver.compare(QLatin1String(StandardDriver), Qt::CaseInsensitive) != 0)
         throw EDBEngineError(EngineCode::None, Msg::tr(Msg::AliasDriverUnknown).arg(m_aliasName, driver));
 
+    Connect(params.value(QLatin1String(AliasParam::Path)));
+}
+
+void TDatabase::OpenDirectory(const QString& folder)
+{
+    if (!m_connected)
+        Connect(folder);
+}
+
+void TDatabase::Connect(QString folder)
+{
     // Folder and file names given on Windows are found without regard to case.
-    QString folder = QDir::cleanPath(params.value(QLatin1String(AliasParam::Path)));
+    folder = QDir::cleanPath(folder);
     if (!QFileInfo(folder).isDir()) {
         const QFileInfo given(folder);
         folder = ResolveFileName(given.absolutePath(), given.fileName());

@@ -30,6 +30,9 @@ public:
     // must exist: a connection never creates an empty database by accident.
     // Throws EDBEngineError.
     void Open();
+    // Opens the database of a folder directly, without an alias: for the
+    // setup tool, which prepares a folder before any alias points to it.
+    void OpenDirectory(const QString& folder);
     // Closes every dataset of this connection first.
     void Close();
     bool Connected() const { return m_connected; }
@@ -43,6 +46,7 @@ public:
 
 private:
     friend class TDataSet;
+    void Connect(QString folder);
     void attach(TDataSet* dataSet);
     void detach(TDataSet* dataSet);
 
