@@ -46,7 +46,8 @@ void writeDeviceIni(const QString& path)
     IniFile ini(path);
     if (!ini.writeString(QLatin1String(Key::PlateName.section), QLatin1String(Key::PlateName.key),
                          QStringLiteral("PLT2020A")) ||
-        !ini.writeInteger(QLatin1String(Key::LastUser.section), QLatin1String(Key::LastUser.key), 1))
+        !ini.writeInteger(QLatin1String(Key::LastUser.section), QLatin1String(Key::LastUser.key),
+                          1))
         throw AppError(Msg::tr(Msg::AdminNotWritten).arg(QDir::toNativeSeparators(path)));
 }
 

@@ -36,7 +36,8 @@ int run(const QStringList& args)
         if (SeedDemoData(dir)) {
             QStringList users;
             for (const DemoUser& user : DemoUsers)
-                users << QStringLiteral("%1/%2").arg(QLatin1String(user.name), QLatin1String(user.password));
+                users << QStringLiteral("%1/%2").arg(QLatin1String(user.name),
+                                                     QLatin1String(user.password));
             ShowMessage(Msg::tr(Msg::AdminDemoAdded).arg(users.join(QLatin1String(", "))));
         } else {
             ShowMessage(Msg::tr(Msg::AdminDemoSkipped));

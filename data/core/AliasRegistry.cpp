@@ -19,8 +19,9 @@ bool same(const QString& a, const QString& b)
 
 [[noreturn]] void throwNotWritable(const QString& path)
 {
-    throw EDBEngineError(EngineCode::None,
-                         Msg::tr(Msg::AliasRegistryNotWritable).arg(QDir::toNativeSeparators(path)));
+    throw EDBEngineError(
+        EngineCode::None,
+        Msg::tr(Msg::AliasRegistryNotWritable).arg(QDir::toNativeSeparators(path)));
 }
 
 } // namespace
@@ -28,10 +29,10 @@ bool same(const QString& a, const QString& b)
 QString AliasRegistry::DefaultPath()
 {
     const QString home = qEnvironmentVariable("VELUNOR_CONFIG_HOME");
-    const QString folder = !home.isEmpty()
-                               ? home
-                               : QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
-                                     QLatin1String("/Velunor");
+    const QString folder =
+        !home.isEmpty() ? home
+                        : QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+                              QLatin1String("/Velunor");
     return QDir(folder).filePath(QStringLiteral("aliases.ini"));
 }
 
@@ -106,7 +107,8 @@ QMap<QString, QString> AliasRegistry::GetAliasParams(const QString& name) const
     throw EDBEngineError(EngineCode::None, Msg::tr(Msg::AliasUnknown).arg(name));
 }
 
-void AliasRegistry::AddStandardAlias(const QString& name, const QString& path, const QString& driver)
+void AliasRegistry::AddStandardAlias(const QString& name, const QString& path,
+                                     const QString& driver)
 {
     modify([&](Entries& entries) {
         for (const auto& entry : entries) {

@@ -51,7 +51,8 @@ TF_Data::TF_Data(QObject* parent) : QObject(parent)
     tUser = makeTable(this, "tUser", Tables::Users, Indexes::UtilisateurExistant);
     Query = new TQuery(this);
     Query->setObjectName(QStringLiteral("Query"));
-    for (TDataSet* dataSet : std::initializer_list<TDataSet*>{tPat, tJeu, tPlates, tParam, tUser, Query})
+    for (TDataSet* dataSet :
+         std::initializer_list<TDataSet*>{tPat, tJeu, tPlates, tParam, tUser, Query})
         dataSet->SetDatabase(DB);
 
     sPat = makeSource(this, "sPat", tPat);

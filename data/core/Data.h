@@ -3,8 +3,8 @@
 // tables every window works on. Created once during program start, before
 // the login; it lives until the program ends.
 
-#include "Database.h"
 #include "DataSet.h"
+#include "Database.h"
 
 #include <QObject>
 

@@ -20,7 +20,8 @@ bool same(const QString& a, const QString& b)
 
 bool isIntegerType(TFieldType type)
 {
-    return type == TFieldType::AutoInc || type == TFieldType::SmallInt || type == TFieldType::Integer;
+    return type == TFieldType::AutoInc || type == TFieldType::SmallInt ||
+           type == TFieldType::Integer;
 }
 
 bool isTextType(TFieldType type)
@@ -360,10 +361,13 @@ QVariant TDataSet::ConvertForField(const FieldDef& def, const QVariant& value) c
             if (!ok)
                 throw EConvertError(Msg::tr(Msg::NotAnInteger).arg(value.toString()));
         }
-        const qlonglong low = def.type == TFieldType::SmallInt ? -32768 : std::numeric_limits<int>::min();
-        const qlonglong high = def.type == TFieldType::SmallInt ? 32767 : std::numeric_limits<int>::max();
+        const qlonglong low =
+            def.type == TFieldType::SmallInt ? -32768 : std::numeric_limits<int>::min();
+        const qlonglong high =
+            def.type == TFieldType::SmallInt ? 32767 : std::numeric_limits<int>::max();
         if (number < low || number > high)
-            throw EDatabaseError(Msg::tr(Msg::FieldOutOfRange).arg(QString::number(number), def.name));
+            throw EDatabaseError(
+                Msg::tr(Msg::FieldOutOfRange).arg(QString::number(number), def.name));
         return int(number);
     }
     if (def.type == TFieldType::Blob)
@@ -451,8 +455,10 @@ void TDataSet::Post()
         if (!field->Required() || field->ReadOnly())
             continue;
         const QVariant& value = m_buffer[field->Index()];
-        if (value.isNull() || (value.typeId() == QMetaType::QString && value.toString().trimmed().isEmpty()))
-            throw EDBEngineError(EngineCode::RequiredField, Msg::tr(Msg::FieldRequired).arg(field->FieldName()));
+        if (value.isNull() ||
+            (value.typeId() == QMetaType::QString && value.toString().trimmed().isEmpty()))
+            throw EDBEngineError(EngineCode::RequiredField,
+                                 Msg::tr(Msg::FieldRequired).arg(field->FieldName()));
     }
     if (m_state == TDataSetState::Insert) {
         const QVariant key = InsertRow(m_buffer);
@@ -626,7 +632,8 @@ void TTable::SetIndexName(const QString& indexName)
         Refresh();
 }
 
-void TTable::SetMasterSource(TDataSource* master, const QString& masterField, const QString& detailField)
+void TTable::SetMasterSource(TDataSource* master, const QString& masterField,
+                             const QString& detailField)
 {
     if (m_master)
         disconnect(m_master, nullptr, this, nullptr);
@@ -674,7 +681,8 @@ void TTable::PrepareOpen()
     const QSqlRecord record = m_database->Sql().record(m_def->name);
     for (const FieldDef& field : m_def->fields) {
         if (record.indexOf(field.name) < 0)
-            throw EDBEngineError(EngineCode::None, Msg::tr(Msg::TableFieldMissing).arg(m_tableName, field.name));
+            throw EDBEngineError(EngineCode::None,
+                                 Msg::tr(Msg::TableFieldMissing).arg(m_tableName, field.name));
     }
     if (!m_indexName.isEmpty() && !m_def->index(m_indexName))
         throw EDatabaseError(Msg::tr(Msg::IndexNotFound).arg(m_indexName));
@@ -711,12 +719,14 @@ QVector<TDataSet::Row> TTable::FetchRows()
         for (const QString& fieldName : index->fields) {
             const FieldDef* field = m_def->field(fieldName);
             const bool text = field && isTextType(field->type);
-            order << (index->caseInsensitive && text ? fieldName + QLatin1String(" COLLATE NOCASE") : fieldName);
+            order << (index->caseInsensitive && text ? fieldName + QLatin1String(" COLLATE NOCASE")
+                                                     : fieldName);
         }
     }
     order << KeyColumn();
 
-    QString sql = QStringLiteral("SELECT %1 FROM %2").arg(columns.join(QLatin1String(", ")), m_def->name);
+    QString sql =
+        QStringLiteral("SELECT %1 FROM %2").arg(columns.join(QLatin1String(", ")), m_def->name);
     if (!conditions.isEmpty())
         sql += QLatin1String(" WHERE ") + conditions.join(QLatin1String(" AND "));
     sql += QLatin1String(" ORDER BY ") + order.join(QLatin1String(", "));
@@ -767,7 +777,8 @@ QVariant TTable::InsertRow(const QVector<QVariant>& values)
     return query.lastInsertId();
 }
 
-void TTable::UpdateRow(const QVariant& key, const QVector<QVariant>& values, const QVector<bool>& modified)
+void TTable::UpdateRow(const QVariant& key, const QVector<QVariant>& values,
+                       const QVector<bool>& modified)
 {
     QStringList assignments;
     QVariantList bound;

@@ -28,7 +28,13 @@ class TDatabase;
 class TDataSet;
 class TDataSource;
 
-enum class TDataSetState { Inactive, Browse, Edit, Insert };
+enum class TDataSetState
+{
+    Inactive,
+    Browse,
+    Edit,
+    Insert
+};
 
 // One column of a dataset. Its value is that of the current row, or of the
 // edit buffer while the dataset is in Edit or Insert state.
@@ -86,7 +92,10 @@ public:
     bool Active() const { return m_state != TDataSetState::Inactive; }
     void SetActive(bool active) { active ? Open() : Close(); }
     TDataSetState State() const { return m_state; }
-    bool Editing() const { return m_state == TDataSetState::Edit || m_state == TDataSetState::Insert; }
+    bool Editing() const
+    {
+        return m_state == TDataSetState::Edit || m_state == TDataSetState::Insert;
+    }
 
     // Navigation. A pending edit is posted first (or dropped when nothing
     // was changed), as the engine does before moving.
@@ -244,7 +253,8 @@ public:
 
     // Shows only the rows whose `detailField` equals `masterField` of the
     // master's current row; follows the master as it moves.
-    void SetMasterSource(TDataSource* master, const QString& masterField, const QString& detailField);
+    void SetMasterSource(TDataSource* master, const QString& masterField,
+                         const QString& detailField);
     TDataSource* MasterSource() const { return m_master; }
 
 protected:

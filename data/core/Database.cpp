@@ -21,7 +21,8 @@ void ThrowSqlError(const QSqlError& error)
     if (code == QLatin1String("2067") || code == QLatin1String("1555"))
         throw EDBEngineError(EngineCode::KeyViolation, Msg::tr(Msg::KeyViolation));
     if (code == QLatin1String("1299"))
-        throw EDBEngineError(EngineCode::RequiredField, Msg::tr(Msg::DatabaseError).arg(error.text()));
+        throw EDBEngineError(EngineCode::RequiredField,
+                             Msg::tr(Msg::DatabaseError).arg(error.text()));
     throw EDBEngineError(EngineCode::None, Msg::tr(Msg::DatabaseError).arg(error.text()));
 }
 
@@ -52,7 +53,8 @@ void TDatabase::Open()
     const QMap<QString, QString> params = AliasRegistry().GetAliasParams(m_aliasName);
     const QString driver = params.value(QLatin1String(AliasParam::Driver));
     if (driver.compare(QLatin1String(StandardDriver), Qt::CaseInsensitive) != 0)
-        throw EDBEngineError(EngineCode::None, Msg::tr(Msg::AliasDriverUnknown).arg(m_aliasName, driver));
+        throw EDBEngineError(EngineCode::None,
+                             Msg::tr(Msg::AliasDriverUnknown).arg(m_aliasName, driver));
 
     Connect(params.value(QLatin1String(AliasParam::Path)));
 }

@@ -18,7 +18,8 @@ class TDatabase : public QObject
 {
     Q_OBJECT
 public:
-    explicit TDatabase(const QString& databaseName = QStringLiteral("DB"), QObject* parent = nullptr);
+    explicit TDatabase(const QString& databaseName = QStringLiteral("DB"),
+                       QObject* parent = nullptr);
     ~TDatabase() override;
 
     const QString& DatabaseName() const { return m_databaseName; }

@@ -32,54 +32,57 @@ QList<TableDef> buildTables()
     // Patients are entered by the clinic's patient software; this program
     // only reads them. The index orders by name, so that the picker lists
     // patients alphabetically; two patients may share a name.
-    tables.append({QStringLiteral("Patient"),
-                   QLatin1String(Tables::Patient),
-                   {of("PK_PAT", T::AutoInc), text("NOM", 30), text("PRENOM", 30),
-                    text("BIRTHDT", 10), text("POINTURE", 5), text("SEXE", 1),
-                    text("ADRESSE", 60), text("CP", 10), text("VILLE", 40), of("NOTE", T::Memo)},
-                   {{QStringLiteral("PatientPrimary"), {QStringLiteral("PK_PAT")}, true, true, false},
-                    {QLatin1String(Indexes::PatientExistant),
-                     {QStringLiteral("NOM"), QStringLiteral("PRENOM")},
-                     false,
-                     false,
-                     true}}});
+    tables.append(
+        {QStringLiteral("Patient"),
+         QLatin1String(Tables::Patient),
+         {of("PK_PAT", T::AutoInc), text("NOM", 30), text("PRENOM", 30), text("BIRTHDT", 10),
+          text("POINTURE", 5), text("SEXE", 1), text("ADRESSE", 60), text("CP", 10),
+          text("VILLE", 40), of("NOTE", T::Memo)},
+         {{QStringLiteral("PatientPrimary"), {QStringLiteral("PK_PAT")}, true, true, false},
+          {QLatin1String(Indexes::PatientExistant),
+           {QStringLiteral("NOM"), QStringLiteral("PRENOM")},
+           false,
+           false,
+           true}}});
 
     // SCORE holds up to 11 characters, enough for any 32-bit score with its
     // sign: a hula-hoop score can pass six digits, and a trial must never be
     // stored with a cut-off score or lost for it.
-    tables.append({QStringLiteral("Jeu"),
-                   QLatin1String(Tables::Jeu),
-                   {of("PK_JEU", T::AutoInc), text("DATE_JEU", 10), text("TIME", 8),
-                    of("FK_PAT", T::Integer), of("TYPE", T::SmallInt), text("NIVEAU", 30),
-                    text("SCORE", 11), text("NOTE", 50), of("Flag", T::Integer),
-                    of("SURFACE", T::Blob), of("FK_USE", T::Integer), of("ID_Pla", T::Integer)},
-                   {{QStringLiteral("tJeuIndex1"), {QStringLiteral("PK_JEU")}, true, true, false},
-                    {QStringLiteral("IDJeu"),
-                     {QStringLiteral("FK_PAT"), QStringLiteral("DATE_JEU"), QStringLiteral("TIME")},
-                     false,
-                     true,
-                     true},
-                    {QStringLiteral("IDNiveau"),
-                     {QStringLiteral("FK_PAT"), QStringLiteral("NIVEAU")},
-                     false,
-                     false,
-                     true},
-                    {QLatin1String(Indexes::JeuFkPat), {QStringLiteral("FK_PAT")}, false, false, false}}});
+    tables.append(
+        {QStringLiteral("Jeu"),
+         QLatin1String(Tables::Jeu),
+         {of("PK_JEU", T::AutoInc), text("DATE_JEU", 10), text("TIME", 8), of("FK_PAT", T::Integer),
+          of("TYPE", T::SmallInt), text("NIVEAU", 30), text("SCORE", 11), text("NOTE", 50),
+          of("Flag", T::Integer), of("SURFACE", T::Blob), of("FK_USE", T::Integer),
+          of("ID_Pla", T::Integer)},
+         {{QStringLiteral("tJeuIndex1"), {QStringLiteral("PK_JEU")}, true, true, false},
+          {QStringLiteral("IDJeu"),
+           {QStringLiteral("FK_PAT"), QStringLiteral("DATE_JEU"), QStringLiteral("TIME")},
+           false,
+           true,
+           true},
+          {QStringLiteral("IDNiveau"),
+           {QStringLiteral("FK_PAT"), QStringLiteral("NIVEAU")},
+           false,
+           false,
+           true},
+          {QLatin1String(Indexes::JeuFkPat), {QStringLiteral("FK_PAT")}, false, false, false}}});
 
     // A level name is unique within its game type, whatever its case: each
     // game may have its own "Level 1", and "Easy" and "easy" of one game
     // would be two levels nobody can tell apart in the lists. An empty name
     // cannot be chosen in a game list, so the name is required.
-    tables.append({QStringLiteral("ParamJeu"),
-                   QLatin1String(Tables::ParamJeu),
-                   {of("PK_Param", T::AutoInc), of("TYPE", T::SmallInt), text("PARAM", 255),
-                    text("FICHIER", 255), text("NIVEAU", 30, true)},
-                   {{QStringLiteral("ParamPrimary"), {QStringLiteral("PK_Param")}, true, true, false},
-                    {QLatin1String(Indexes::NiveauExistant),
-                     {QStringLiteral("TYPE"), QStringLiteral("NIVEAU")},
-                     false,
-                     true,
-                     true}}});
+    tables.append(
+        {QStringLiteral("ParamJeu"),
+         QLatin1String(Tables::ParamJeu),
+         {of("PK_Param", T::AutoInc), of("TYPE", T::SmallInt), text("PARAM", 255),
+          text("FICHIER", 255), text("NIVEAU", 30, true)},
+         {{QStringLiteral("ParamPrimary"), {QStringLiteral("PK_Param")}, true, true, false},
+          {QLatin1String(Indexes::NiveauExistant),
+           {QStringLiteral("TYPE"), QStringLiteral("NIVEAU")},
+           false,
+           true,
+           true}}});
 
     // Several rows may carry one name; the login takes the first.
     tables.append({QStringLiteral("Users"),
@@ -188,19 +191,23 @@ QStringList CreateTableStatements(const TableDef& table)
         columns << column;
     }
     QStringList statements;
-    statements << QStringLiteral("CREATE TABLE %1 (%2)").arg(table.name, columns.join(QLatin1String(", ")));
+    statements << QStringLiteral("CREATE TABLE %1 (%2)")
+                      .arg(table.name, columns.join(QLatin1String(", ")));
     for (const IndexDef& index : table.indexes) {
         if (index.primary)
             continue; // the AutoInc column is the primary key
         QStringList terms;
         for (const QString& fieldName : index.fields) {
             const FieldDef* field = table.field(fieldName);
-            const bool text = field && (field->type == TFieldType::String || field->type == TFieldType::Memo);
-            terms << (index.caseInsensitive && text ? fieldName + QLatin1String(" COLLATE NOCASE") : fieldName);
+            const bool text =
+                field && (field->type == TFieldType::String || field->type == TFieldType::Memo);
+            terms << (index.caseInsensitive && text ? fieldName + QLatin1String(" COLLATE NOCASE")
+                                                    : fieldName);
         }
         statements << QStringLiteral("CREATE %1INDEX %2 ON %3 (%4)")
                           .arg(index.unique ? QStringLiteral("UNIQUE ") : QString(),
-                               sqlIndexName(table, index), table.name, terms.join(QLatin1String(", ")));
+                               sqlIndexName(table, index), table.name,
+                               terms.join(QLatin1String(", ")));
     }
     return statements;
 }
@@ -227,11 +234,15 @@ void CreateDatabase(const QString& folder)
 {
     const QString file = QDir(folder).filePath(QLatin1String(DatabaseFileName));
     if (QFileInfo::exists(file))
-        throw EDBEngineError(EngineCode::None, Msg::tr(Msg::DatabaseExists).arg(QDir::toNativeSeparators(file)));
+        throw EDBEngineError(EngineCode::None,
+                             Msg::tr(Msg::DatabaseExists).arg(QDir::toNativeSeparators(file)));
     if (!QDir().mkpath(folder))
-        throw EDBEngineError(EngineCode::None, Msg::tr(Msg::DatabaseFolderFailed).arg(QDir::toNativeSeparators(folder)));
+        throw EDBEngineError(
+            EngineCode::None,
+            Msg::tr(Msg::DatabaseFolderFailed).arg(QDir::toNativeSeparators(folder)));
 
-    const QString connection = QStringLiteral("create-") + QUuid::createUuid().toString(QUuid::Id128);
+    const QString connection =
+        QStringLiteral("create-") + QUuid::createUuid().toString(QUuid::Id128);
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection);
         db.setDatabaseName(file);

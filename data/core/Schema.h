@@ -10,7 +10,8 @@
 
 class QSqlDatabase;
 
-enum class TFieldType {
+enum class TFieldType
+{
     AutoInc,  // integer key the table assigns; read-only
     SmallInt, // 16-bit integer
     Integer,  // 32-bit integer
@@ -43,9 +44,9 @@ struct TableDef
     QList<FieldDef> fields;
     QList<IndexDef> indexes;
 
-    const FieldDef* field(const QString& fieldName) const;  // case-insensitive; null when absent
-    const IndexDef* index(const QString& indexName) const;  // case-insensitive; null when absent
-    const FieldDef* keyField() const;                       // the AutoInc field, null when none
+    const FieldDef* field(const QString& fieldName) const; // case-insensitive; null when absent
+    const IndexDef* index(const QString& indexName) const; // case-insensitive; null when absent
+    const FieldDef* keyField() const;                      // the AutoInc field, null when none
 };
 
 namespace Tables {

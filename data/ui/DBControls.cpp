@@ -81,8 +81,9 @@ TDBEdit::TDBEdit(QWidget* parent) : QLineEdit(parent)
 void TDBEdit::ShowField()
 {
     TField* field = m_link.Field();
-    setMaxLength(field && field->DataType() == TFieldType::String && field->Size() > 0 ? field->Size()
-                                                                                        : 32767);
+    setMaxLength(field && field->DataType() == TFieldType::String && field->Size() > 0
+                     ? field->Size()
+                     : 32767);
     const QString text = m_link.Text();
     if (text != this->text())
         setText(text);
@@ -128,9 +129,8 @@ void TDBGridModel::SetDataSource(TDataSource* source)
     if (m_source) {
         connect(m_source, &TDataSource::DataSetChanged, this, &TDBGridModel::Reset);
         connect(m_source, &TDataSource::StateChanged, this, &TDBGridModel::Reset);
-        connect(m_source, &TDataSource::Scrolled, this, [this] {
-            emit CurrentRowChanged(DataSet() ? DataSet()->ViewCurrentRow() : -1);
-        });
+        connect(m_source, &TDataSource::Scrolled, this,
+                [this] { emit CurrentRowChanged(DataSet() ? DataSet()->ViewCurrentRow() : -1); });
         connect(m_source, &TDataSource::FieldChanged, this, [this](TField*) {
             TDataSet* dataSet = DataSet();
             const int row = dataSet ? dataSet->ViewCurrentRow() : -1;

@@ -26,7 +26,8 @@ constexpr int NoLastUser = 99;
 
 bool isPasswordCharacter(QChar c)
 {
-    return (c >= QLatin1Char('0') && c <= QLatin1Char('9')) || (c >= QLatin1Char('A') && c <= QLatin1Char('Z')) ||
+    return (c >= QLatin1Char('0') && c <= QLatin1Char('9')) ||
+           (c >= QLatin1Char('A') && c <= QLatin1Char('Z')) ||
            (c >= QLatin1Char('a') && c <= QLatin1Char('z'));
 }
 
@@ -138,7 +139,8 @@ bool TfmLogin::ParamKeyPress(QKeyEvent* event)
         break;
     }
     const QString text = event->text();
-    const bool command = event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
+    const bool command =
+        event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
     if (text.isEmpty() && !command)
         return false; // caret movement and modifier keys type nothing
     if (!command && text.size() == 1 && isPasswordCharacter(text.at(0))) {
@@ -164,7 +166,8 @@ void TfmLogin::B_OKClick()
     query->SetParam(QStringLiteral("NOM"), name);
     try {
         query->Open();
-        if (!query->Eof() && query->FieldByName(QStringLiteral("PASS_WD"))->AsString() == EncodePassword(TypedPassword))
+        if (!query->Eof() && query->FieldByName(QStringLiteral("PASS_WD"))->AsString() ==
+                                 EncodePassword(TypedPassword))
             LoginOk = true;
     } catch (...) {
         query->Close();

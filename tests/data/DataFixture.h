@@ -33,7 +33,10 @@ public:
     TestInstallation inst;
 
     QString dataDir() const { return inst.filePath(QStringLiteral("DATA")); }
-    QString databaseFile() const { return dataDir() + QLatin1Char('/') + QLatin1String(DatabaseFileName); }
+    QString databaseFile() const
+    {
+        return dataDir() + QLatin1Char('/') + QLatin1String(DatabaseFileName);
+    }
 
     // Runs one statement on the database file; returns the last inserted key.
     QVariant exec(const QString& sql, const QVariantList& values = {}) const
@@ -78,7 +81,8 @@ public:
             .toInt();
     }
     int addTrial(int patient, int type, const QString& date, const QString& time,
-                 const QString& level = QStringLiteral("L"), const QString& score = QStringLiteral("1")) const
+                 const QString& level = QStringLiteral("L"),
+                 const QString& score = QStringLiteral("1")) const
     {
         return exec(QStringLiteral("INSERT INTO Jeu (DATE_JEU, TIME, FK_PAT, TYPE, NIVEAU, SCORE) "
                                    "VALUES (?, ?, ?, ?, ?, ?)"),
@@ -87,10 +91,12 @@ public:
     }
     int addUser(const QString& nom, const QString& passwd) const
     {
-        return exec(QStringLiteral("INSERT INTO Users (NOM, PASS_WD) VALUES (?, ?)"), {nom, passwd}).toInt();
+        return exec(QStringLiteral("INSERT INTO Users (NOM, PASS_WD) VALUES (?, ?)"), {nom, passwd})
+            .toInt();
     }
     void addPlate(const QString& name, int nbCapX) const
     {
-        exec(QStringLiteral("INSERT INTO Plates (Name, NbCapX, DimCapX) VALUES (?, ?, 0)"), {name, nbCapX});
+        exec(QStringLiteral("INSERT INTO Plates (Name, NbCapX, DimCapX) VALUES (?, ?, 0)"),
+             {name, nbCapX});
     }
 };

@@ -32,9 +32,12 @@ void TestAliasRegistry::addReadDelete_data()
 {
     QTest::addColumn<QString>("added");
     QTest::addColumn<QString>("lookedUp");
-    QTest::newRow("same spelling") << "QXDATA" << "QXDATA";
-    QTest::newRow("any case") << "QXDATA" << "qxData";
-    QTest::newRow("mixed case stored") << "VornDat" << "VORNDAT";
+    QTest::newRow("same spelling") << "QXDATA"
+                                   << "QXDATA";
+    QTest::newRow("any case") << "QXDATA"
+                              << "qxData";
+    QTest::newRow("mixed case stored") << "VornDat"
+                                       << "VORNDAT";
 }
 
 void TestAliasRegistry::addReadDelete()
@@ -66,7 +69,8 @@ void TestAliasRegistry::deleteKeepsOtherAliases()
     registry.DeleteAlias("QXDATA");
     registry.AddStandardAlias("QXDATA", "/data/new");
     QCOMPARE(registry.AliasNames(), (QStringList{"ONE", "THREE", "QXDATA"}));
-    QCOMPARE(registry.GetAliasParams("THREE").value("PATH"), QStringLiteral("/data/three with blanks"));
+    QCOMPARE(registry.GetAliasParams("THREE").value("PATH"),
+             QStringLiteral("/data/three with blanks"));
     QCOMPARE(registry.GetAliasParams("QXDATA").value("PATH"), QStringLiteral("/data/new"));
 }
 

@@ -82,8 +82,8 @@ void TestDataModule::openingLog()
     TF_Data data;
     QCOMPARE(messages.texts(), QStringList());
     QVERIFY(!data.EndRequested());
-    QCOMPARE(logLines(fx),
-             (QStringList{"Mirado ", "db init start", "alias creation", "open tables", "db Init end"}));
+    QCOMPARE(logLines(fx), (QStringList{"Mirado ", "db init start", "alias creation", "open tables",
+                                        "db Init end"}));
 }
 
 void TestDataModule::openStateAfterCreation()
@@ -187,7 +187,8 @@ void TestDataModule::missingDatabaseEndsStart()
     TF_Data data;
     QVERIFY(data.EndRequested());
     QCOMPARE(messages.texts().size(), 1);
-    QVERIFY2(messages.texts().first().contains(DatabaseFileName), qPrintable(messages.texts().first()));
+    QVERIFY2(messages.texts().first().contains(DatabaseFileName),
+             qPrintable(messages.texts().first()));
     QVERIFY(!data.tPat->Active());
     QVERIFY(!logLines(fx).contains("open tables"));
     QVERIFY(!logLines(fx).contains("db Init end"));
@@ -199,13 +200,19 @@ void TestDataModule::plateLookup_data()
     QTest::addColumn<QByteArray>("ini");
     QTest::addColumn<QString>("plateName");
     QTest::addColumn<int>("nbCapX");
-    QTest::newRow("model as stored") << "Steplink.ini" << QByteArray("[Plate]\nName=PLT2020A\n") << "PLT2020A" << 48;
-    QTest::newRow("nelvi is the PLT2020A") << "Steplink.ini" << QByteArray("[Plate]\nName=nelvi\n") << "PLT2020A" << 48;
-    QTest::newRow("NeLvI, any case") << "Steplink.ini" << QByteArray("[plate]\nNAME=NeLvI\n") << "PLT2020A" << 48;
-    QTest::newRow("model in other case") << "Steplink.ini" << QByteArray("[Plate]\nName=plt3000\n") << "PLT3000" << 64;
-    QTest::newRow("file name in other case") << "STEPLINK.INI" << QByteArray("[Plate]\nName=plt3000\n") << "PLT3000" << 64;
+    QTest::newRow("model as stored")
+        << "Steplink.ini" << QByteArray("[Plate]\nName=PLT2020A\n") << "PLT2020A" << 48;
+    QTest::newRow("nelvi is the PLT2020A")
+        << "Steplink.ini" << QByteArray("[Plate]\nName=nelvi\n") << "PLT2020A" << 48;
+    QTest::newRow("NeLvI, any case")
+        << "Steplink.ini" << QByteArray("[plate]\nNAME=NeLvI\n") << "PLT2020A" << 48;
+    QTest::newRow("model in other case")
+        << "Steplink.ini" << QByteArray("[Plate]\nName=plt3000\n") << "PLT3000" << 64;
+    QTest::newRow("file name in other case")
+        << "STEPLINK.INI" << QByteArray("[Plate]\nName=plt3000\n") << "PLT3000" << 64;
     QTest::newRow("no Name key") << "Steplink.ini" << QByteArray("[Plate]\n") << " " << 0;
-    QTest::newRow("unknown model") << "Steplink.ini" << QByteArray("[Plate]\nName=XYZ\n") << "XYZ" << 0;
+    QTest::newRow("unknown model")
+        << "Steplink.ini" << QByteArray("[Plate]\nName=XYZ\n") << "XYZ" << 0;
     QTest::newRow("no device INI") << "" << QByteArray() << "" << 0;
 }
 
@@ -229,9 +236,10 @@ void TestDataModule::plateLookup()
     QCOMPARE(data.PlateName, plateName);
     QCOMPARE(PlateNbCapX, nbCapX);
     QVERIFY(!data.tPlates->Active());
-    QCOMPARE(messages.texts(), iniName.isEmpty()
-                                   ? QStringList{"Problems with the configuration : File missing - Steplink.ini"}
-                                   : QStringList{});
+    QCOMPARE(messages.texts(),
+             iniName.isEmpty()
+                 ? QStringList{"Problems with the configuration : File missing - Steplink.ini"}
+                 : QStringList{});
     QVERIFY(logLines(fx).endsWith("db Init end"));
 }
 

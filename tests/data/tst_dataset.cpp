@@ -102,16 +102,24 @@ void TestDataSet::browseOrder_data()
     QTest::addColumn<QString>("index");
     QTest::addColumn<QString>("field");
     QTest::addColumn<QStringList>("expected");
-    QTest::newRow("patients by name, any case") << "Patient.DB" << "Patient_Existant" << "NOM"
-                                                << QStringList{"adam", "Bernard", "Bernard", "zoe"};
-    QTest::newRow("patients in key order") << "Patient.DB" << "" << "NOM"
-                                           << QStringList{"zoe", "Bernard", "adam", "Bernard"};
-    QTest::newRow("levels by name") << "ParamJeu.DB" << "Niveau_Existant" << "NIVEAU"
-                                    << QStringList{"alpha", "Beta", "gamma"};
-    QTest::newRow("trials of a patient in the order played") << "Jeu.DB" << "FK_PAT" << "TIME"
-                                                             << QStringList{"10:00:02", "10:00:01", "09:00:00"};
-    QTest::newRow("plates in storage order") << "Plates.DB" << "" << "Name"
-                                             << QStringList{"PLT2020A", "ALPHA"};
+    QTest::newRow("patients by name, any case")
+        << "Patient.DB"
+        << "Patient_Existant"
+        << "NOM" << QStringList{"adam", "Bernard", "Bernard", "zoe"};
+    QTest::newRow("patients in key order")
+        << "Patient.DB"
+        << ""
+        << "NOM" << QStringList{"zoe", "Bernard", "adam", "Bernard"};
+    QTest::newRow("levels by name") << "ParamJeu.DB"
+                                    << "Niveau_Existant"
+                                    << "NIVEAU" << QStringList{"alpha", "Beta", "gamma"};
+    QTest::newRow("trials of a patient in the order played")
+        << "Jeu.DB"
+        << "FK_PAT"
+        << "TIME" << QStringList{"10:00:02", "10:00:01", "09:00:00"};
+    QTest::newRow("plates in storage order") << "Plates.DB"
+                                             << ""
+                                             << "Name" << QStringList{"PLT2020A", "ALPHA"};
 }
 
 void TestDataSet::browseOrder()
@@ -142,7 +150,8 @@ void TestDataSet::browseOrder()
     if (tableName == QLatin1String("Patient.DB") && !index.isEmpty()) {
         t.First();
         t.Next();
-        QCOMPARE(t.FieldByName("PRENOM")->AsString(), QStringLiteral("A")); // same name: by first name
+        QCOMPARE(t.FieldByName("PRENOM")->AsString(),
+                 QStringLiteral("A")); // same name: by first name
     }
 }
 
@@ -278,7 +287,8 @@ void TestDataSet::appendPostAndCancel()
     QCOMPARE(t->RecNo(), 1);
     const int key = t->FieldByName("PK_Param")->AsInteger();
     QVERIFY(key > 0);
-    QCOMPARE(m_fx->exec("SELECT PARAM FROM ParamJeu WHERE PK_Param = ?", {key}).toString(), QStringLiteral("5;6"));
+    QCOMPARE(m_fx->exec("SELECT PARAM FROM ParamJeu WHERE PK_Param = ?", {key}).toString(),
+             QStringLiteral("5;6"));
 
     t->Append();
     t->FieldByName("NIVEAU")->SetAsString("c");
@@ -378,7 +388,8 @@ void TestDataSet::fieldValueChecks_data()
     QTest::addColumn<QVariant>("value");
     QTest::addColumn<QString>("error"); // "" accepted, "db" EDatabaseError, "convert" EConvertError
     QTest::newRow("PARAM of 255") << "PARAM" << QVariant(QString(255, '1')) << "";
-    QTest::newRow("PARAM of 256 is refused, not cut") << "PARAM" << QVariant(QString(256, '1')) << "db";
+    QTest::newRow("PARAM of 256 is refused, not cut")
+        << "PARAM" << QVariant(QString(256, '1')) << "db";
     QTest::newRow("name of 31") << "NIVEAU" << QVariant(QString(31, 'x')) << "db";
     QTest::newRow("type as text") << "TYPE" << QVariant(QStringLiteral("2")) << "";
     QTest::newRow("type not a number") << "TYPE" << QVariant(QStringLiteral("2.5")) << "convert";
@@ -429,21 +440,25 @@ void TestDataSet::editPostAndCancel()
     QVERIFY(t->Modified());
     t->Cancel();
     QCOMPARE(t->FieldByName("NIVEAU")->AsString(), QStringLiteral("Old"));
-    QCOMPARE(m_fx->exec("SELECT NIVEAU FROM ParamJeu WHERE PK_Param = ?", {key}).toString(), QStringLiteral("Old"));
+    QCOMPARE(m_fx->exec("SELECT NIVEAU FROM ParamJeu WHERE PK_Param = ?", {key}).toString(),
+             QStringLiteral("Old"));
 
     t->Edit();
     t->FieldByName("PARAM")->SetAsString("9;9");
     t->Post();
     QCOMPARE(t->FieldByName("PARAM")->AsString(), QStringLiteral("9;9"));
-    QCOMPARE(m_fx->exec("SELECT PARAM FROM ParamJeu WHERE PK_Param = ?", {key}).toString(), QStringLiteral("9;9"));
-    QCOMPARE(m_fx->exec("SELECT NIVEAU FROM ParamJeu WHERE PK_Param = ?", {key}).toString(), QStringLiteral("Old"));
+    QCOMPARE(m_fx->exec("SELECT PARAM FROM ParamJeu WHERE PK_Param = ?", {key}).toString(),
+             QStringLiteral("9;9"));
+    QCOMPARE(m_fx->exec("SELECT NIVEAU FROM ParamJeu WHERE PK_Param = ?", {key}).toString(),
+             QStringLiteral("Old"));
 
     // Moving on posts a pending change, as the engine does.
     t->Edit();
     t->FieldByName("PARAM")->SetAsString("8;8");
     t->First();
     QCOMPARE(t->State(), TDataSetState::Browse);
-    QCOMPARE(m_fx->exec("SELECT PARAM FROM ParamJeu WHERE PK_Param = ?", {key}).toString(), QStringLiteral("8;8"));
+    QCOMPARE(m_fx->exec("SELECT PARAM FROM ParamJeu WHERE PK_Param = ?", {key}).toString(),
+             QStringLiteral("8;8"));
 }
 
 void TestDataSet::deleteMovesCursor()
@@ -454,9 +469,11 @@ void TestDataSet::deleteMovesCursor()
     t->Open();
     t->Next(); // on b
     t->Delete();
-    QCOMPARE(t->FieldByName("NIVEAU")->AsString(), QStringLiteral("c")); // the next row took its place
+    QCOMPARE(t->FieldByName("NIVEAU")->AsString(),
+             QStringLiteral("c")); // the next row took its place
     t->Delete();
-    QCOMPARE(t->FieldByName("NIVEAU")->AsString(), QStringLiteral("a")); // the last one gone: previous
+    QCOMPARE(t->FieldByName("NIVEAU")->AsString(),
+             QStringLiteral("a")); // the last one gone: previous
     QVERIFY(!t->Eof());
     t->Delete();
     QVERIFY(t->Eof());
@@ -476,7 +493,8 @@ void TestDataSet::trialKeyPerPatientAndSecond()
         t->FieldByName("FK_PAT")->SetAsInteger(patient);
         t->FieldByName("TYPE")->SetAsInteger(1);
         t->FieldByName("NIVEAU")->SetAsString("Easy");
-        t->FieldByName("SCORE")->SetAsString("-1234567"); // a hula-hoop score longer than six digits
+        t->FieldByName("SCORE")->SetAsString(
+            "-1234567"); // a hula-hoop score longer than six digits
         t->Post();
     };
     append(2, "10:11:12"); // another patient at the same second
@@ -577,8 +595,10 @@ void TestDataSet::missingTableOrField_data()
 {
     QTest::addColumn<QString>("statement");
     QTest::addColumn<QString>("words");
-    QTest::newRow("table dropped") << "DROP TABLE ParamJeu" << "ParamJeu.DB";
-    QTest::newRow("column missing") << "ALTER TABLE ParamJeu DROP COLUMN FICHIER" << "FICHIER";
+    QTest::newRow("table dropped") << "DROP TABLE ParamJeu"
+                                   << "ParamJeu.DB";
+    QTest::newRow("column missing") << "ALTER TABLE ParamJeu DROP COLUMN FICHIER"
+                                    << "FICHIER";
 }
 
 void TestDataSet::missingTableOrField()

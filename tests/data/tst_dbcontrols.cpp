@@ -126,7 +126,8 @@ void TestDBControls::refusedTextIsReverted()
 
 void TestDBControls::memoShowsText()
 {
-    m_fx->exec("UPDATE ParamJeu SET PARAM = ? WHERE NIVEAU = 'alpha'", {QStringLiteral("line 1\nline 2")});
+    m_fx->exec("UPDATE ParamJeu SET PARAM = ? WHERE NIVEAU = 'alpha'",
+               {QStringLiteral("line 1\nline 2")});
     m_table->Open();
     TDBMemo memo;
     memo.setReadOnly(true);

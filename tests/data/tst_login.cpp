@@ -102,16 +102,22 @@ void TestLogin::passwordKeys_data()
     QTest::addColumn<KeyList>("keys");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("shown");
-    QTest::newRow("letters and digits") << KeyList{Qt::Key_A, Qt::Key_Z, Qt::Key_7} << "az7" << "***";
+    QTest::newRow("letters and digits") << KeyList{Qt::Key_A, Qt::Key_Z, Qt::Key_7} << "az7"
+                                        << "***";
     QTest::newRow("blank, dot and accent are ignored")
-        << KeyList{Qt::Key_A, Qt::Key_Space, Qt::Key_Period, Qt::Key_Eacute, Qt::Key_B} << "ab" << "**";
+        << KeyList{Qt::Key_A, Qt::Key_Space, Qt::Key_Period, Qt::Key_Eacute, Qt::Key_B} << "ab"
+        << "**";
     QTest::newRow("backspace takes the last letter")
-        << KeyList{Qt::Key_A, Qt::Key_B, Qt::Key_Backspace, Qt::Key_C} << "ac" << "**";
+        << KeyList{Qt::Key_A, Qt::Key_B, Qt::Key_Backspace, Qt::Key_C} << "ac"
+        << "**";
     QTest::newRow("backspace with the caret at the start")
-        << KeyList{Qt::Key_A, Qt::Key_B, Qt::Key_Home, Qt::Key_Backspace} << "a" << "**";
-    QTest::newRow("delete is ignored") << KeyList{Qt::Key_A, Qt::Key_Left, Qt::Key_Delete} << "a" << "*";
+        << KeyList{Qt::Key_A, Qt::Key_B, Qt::Key_Home, Qt::Key_Backspace} << "a"
+        << "**";
+    QTest::newRow("delete is ignored") << KeyList{Qt::Key_A, Qt::Key_Left, Qt::Key_Delete} << "a"
+                                       << "*";
     QTest::newRow("emptied box empties the password")
-        << KeyList{Qt::Key_A, Qt::Key_Backspace, Qt::Key_Backspace, Qt::Key_B} << "b" << "*";
+        << KeyList{Qt::Key_A, Qt::Key_Backspace, Qt::Key_Backspace, Qt::Key_B} << "b"
+        << "*";
 }
 
 void TestLogin::passwordKeys()
@@ -124,7 +130,8 @@ void TestLogin::passwordKeys()
     login.show();
     for (const int key : keys) {
         if (key == Qt::Key_Eacute)
-            QTest::sendKeyEvent(QTest::Click, login.ePassWd, Qt::Key_Eacute, QStringLiteral("é"), Qt::NoModifier);
+            QTest::sendKeyEvent(QTest::Click, login.ePassWd, Qt::Key_Eacute, QStringLiteral("é"),
+                                Qt::NoModifier);
         else if (key >= Qt::Key_A && key <= Qt::Key_Z)
             QTest::keyClick(login.ePassWd, char('a' + (key - Qt::Key_A)));
         else if (key >= Qt::Key_0 && key <= Qt::Key_9)
@@ -150,16 +157,26 @@ void TestLogin::login_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("password");
     QTest::addColumn<bool>("accepted");
-    QTest::newRow("stored name and password") << "THERAPIST1" << "pass1" << true;
-    QTest::newRow("name typed in lower case") << "therapist1" << "pass1" << true;
-    QTest::newRow("wrong password") << "THERAPIST1" << "pass2" << false;
-    QTest::newRow("password in other case") << "THERAPIST1" << "PASS1" << false;
-    QTest::newRow("unknown user") << "NOBODY" << "pass1" << false;
-    QTest::newRow("user stored in lower case can never log in") << "nurse" << "pass3" << false;
-    QTest::newRow("empty stored password, empty typed") << "GUEST" << "" << true;
-    QTest::newRow("same name twice: the first row counts") << "TWIN" << "first" << true;
-    QTest::newRow("same name twice: the second row does not") << "TWIN" << "second" << false;
-    QTest::newRow("quotes in the name") << "X\" or \"1\"=\"1" << "" << false;
+    QTest::newRow("stored name and password") << "THERAPIST1"
+                                              << "pass1" << true;
+    QTest::newRow("name typed in lower case") << "therapist1"
+                                              << "pass1" << true;
+    QTest::newRow("wrong password") << "THERAPIST1"
+                                    << "pass2" << false;
+    QTest::newRow("password in other case") << "THERAPIST1"
+                                            << "PASS1" << false;
+    QTest::newRow("unknown user") << "NOBODY"
+                                  << "pass1" << false;
+    QTest::newRow("user stored in lower case can never log in") << "nurse"
+                                                                << "pass3" << false;
+    QTest::newRow("empty stored password, empty typed") << "GUEST"
+                                                        << "" << true;
+    QTest::newRow("same name twice: the first row counts") << "TWIN"
+                                                           << "first" << true;
+    QTest::newRow("same name twice: the second row does not") << "TWIN"
+                                                              << "second" << false;
+    QTest::newRow("quotes in the name") << "X\" or \"1\"=\"1"
+                                        << "" << false;
 }
 
 void TestLogin::login()
@@ -215,9 +232,11 @@ void TestLogin::prefill_data()
     QTest::addColumn<QByteArray>("ini");
     QTest::addColumn<QString>("expected");
     QTest::newRow("last user") << "Steplink.ini" << QByteArray("[Main]\nLastUser=2\n") << "SECOND";
-    QTest::newRow("file name in capitals") << "STEPLINK.INI" << QByteArray("[main]\nlastuser=1\n") << "FIRST";
+    QTest::newRow("file name in capitals")
+        << "STEPLINK.INI" << QByteArray("[main]\nlastuser=1\n") << "FIRST";
     QTest::newRow("no such user") << "Steplink.ini" << QByteArray("[Main]\nLastUser=5\n") << "";
-    QTest::newRow("no key: user 99") << "Steplink.ini" << QByteArray("[Plate]\nName=X\n") << "NINETY-NINE";
+    QTest::newRow("no key: user 99")
+        << "Steplink.ini" << QByteArray("[Plate]\nName=X\n") << "NINETY-NINE";
     QTest::newRow("no device INI") << "" << QByteArray() << "";
 }
 

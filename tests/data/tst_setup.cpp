@@ -39,12 +39,14 @@ void TestSetup::layoutIsCreatedOnce()
     const IniFile program(inst.filePath("Config/Balvoro.ini"));
     QCOMPARE(program.readInteger("General", "refresh", -1), 30);
     QVERIFY(program.readInteger("Sensibilite", "DeltaX", 0) > 0);
-    QCOMPARE(IniFile(inst.filePath("Steplink.ini")).readString("Plate", "Name"), QStringLiteral("PLT2020A"));
+    QCOMPARE(IniFile(inst.filePath("Steplink.ini")).readString("Plate", "Name"),
+             QStringLiteral("PLT2020A"));
 
     // A second run keeps what is there.
     IniFile(inst.filePath("Config/Balvoro.ini")).writeInteger("General", "refresh", 45);
     QCOMPARE(SetupInstallation(inst.path()), QStringList());
-    QCOMPARE(IniFile(inst.filePath("Config/Balvoro.ini")).readInteger("General", "refresh", -1), 45);
+    QCOMPARE(IniFile(inst.filePath("Config/Balvoro.ini")).readInteger("General", "refresh", -1),
+             45);
 }
 
 void TestSetup::demoInstallationStarts()
@@ -74,11 +76,21 @@ void TestSetup::addUser_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("password");
     QTest::addColumn<QString>("stored"); // empty: refused
-    QTest::newRow("stored in capitals") << "nurse" << "abc123" << "NURSE";
-    QTest::newRow("empty password") << "GUEST" << "" << "GUEST";
-    QTest::newRow("blank in password") << "A" << "ab c" << "";
-    QTest::newRow("accent in password") << "A" << "abé" << "";
-    QTest::newRow("empty name") << " " << "abc" << "";
+    QTest::newRow("stored in capitals") << "nurse"
+                                        << "abc123"
+                                        << "NURSE";
+    QTest::newRow("empty password") << "GUEST"
+                                    << ""
+                                    << "GUEST";
+    QTest::newRow("blank in password") << "A"
+                                       << "ab c"
+                                       << "";
+    QTest::newRow("accent in password") << "A"
+                                        << "abé"
+                                        << "";
+    QTest::newRow("empty name") << " "
+                                << "abc"
+                                << "";
 }
 
 void TestSetup::addUser()
@@ -96,7 +108,8 @@ void TestSetup::addUser()
     QCOMPARE(refused, stored.isEmpty());
     QCOMPARE(fx.count("Users"), stored.isEmpty() ? 0 : 1);
     if (!stored.isEmpty())
-        QCOMPARE(fx.exec("SELECT PASS_WD FROM Users WHERE NOM = ?", {stored}).toString(), EncodePassword(password));
+        QCOMPARE(fx.exec("SELECT PASS_WD FROM Users WHERE NOM = ?", {stored}).toString(),
+                 EncodePassword(password));
 }
 
 void TestSetup::tool_data()
