@@ -431,41 +431,6 @@
     </message>
 </context>
 <context>
-    <name>TfmLoad</name>
-    <message>
-        <source>Loading</source>
-        <translation>Loading</translation>
-    </message>
-    <message>
-        <source>NAME</source>
-        <translation>NAME</translation>
-    </message>
-    <message>
-        <source>FIRST NAME</source>
-        <translation>FIRST NAME</translation>
-    </message>
-    <message>
-        <source>DATE</source>
-        <translation>DATE</translation>
-    </message>
-    <message>
-        <source>TIME</source>
-        <translation>TIME</translation>
-    </message>
-    <message>
-        <source>TYPE</source>
-        <translation>TYPE</translation>
-    </message>
-    <message>
-        <source>&amp;OK</source>
-        <translation>&amp;OK</translation>
-    </message>
-    <message>
-        <source>&amp;Cancel</source>
-        <translation>&amp;Cancel</translation>
-    </message>
-</context>
-<context>
     <name>TfmLogin</name>
     <message>
         <source>Droits d'accès</source>

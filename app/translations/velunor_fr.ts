@@ -137,143 +137,143 @@
     </message>
     <message>
         <source>BDE information : alias not found !</source>
-        <translation type="unfinished" />
+        <translation>Information BDE : alias introuvable !</translation>
     </message>
     <message>
         <source>The database alias %1 does not exist.</source>
-        <translation type="unfinished" />
+        <translation>L'alias de base de données %1 n'existe pas.</translation>
     </message>
     <message>
         <source>The database alias %1 exists already.</source>
-        <translation type="unfinished" />
+        <translation>L'alias de base de données %1 existe déjà.</translation>
     </message>
     <message>
         <source>The database alias %1 uses the driver "%2", which this program does not know.</source>
-        <translation type="unfinished" />
+        <translation>L'alias de base de données %1 utilise le pilote « %2 », que ce programme ne connaît pas.</translation>
     </message>
     <message>
         <source>The alias registry %1 cannot be written.</source>
-        <translation type="unfinished" />
+        <translation>Le registre des alias %1 ne peut pas être écrit.</translation>
     </message>
     <message>
         <source>The database file %1 does not exist.</source>
-        <translation type="unfinished" />
+        <translation>Le fichier de base de données %1 n'existe pas.</translation>
     </message>
     <message>
         <source>The database file %1 exists already.</source>
-        <translation type="unfinished" />
+        <translation>Le fichier de base de données %1 existe déjà.</translation>
     </message>
     <message>
         <source>The database folder %1 cannot be created.</source>
-        <translation type="unfinished" />
+        <translation>Le dossier de base de données %1 ne peut pas être créé.</translation>
     </message>
     <message>
         <source>Cannot change the alias of a connected database.</source>
-        <translation type="unfinished" />
+        <translation>Impossible de changer l'alias d'une base de données connectée.</translation>
     </message>
     <message>
         <source>Database error: %1</source>
-        <translation type="unfinished" />
+        <translation>Erreur de base de données : %1</translation>
     </message>
     <message>
         <source>The database is not connected.</source>
-        <translation type="unfinished" />
+        <translation>La base de données n'est pas connectée.</translation>
     </message>
     <message>
         <source>Table does not exist: %1</source>
-        <translation type="unfinished" />
+        <translation>La table n'existe pas : %1</translation>
     </message>
     <message>
         <source>The table %1 has no field %2.</source>
-        <translation type="unfinished" />
+        <translation>La table %1 n'a pas de champ %2.</translation>
     </message>
     <message>
         <source>Index not found: %1</source>
-        <translation type="unfinished" />
+        <translation>Index introuvable : %1</translation>
     </message>
     <message>
         <source>Key violation.</source>
-        <translation type="unfinished" />
+        <translation>Violation de clé.</translation>
     </message>
     <message>
         <source>Field '%1' must have a value.</source>
-        <translation type="unfinished" />
+        <translation>Le champ '%1' doit avoir une valeur.</translation>
     </message>
     <message>
         <source>The value of field '%1' is longer than %2 characters.</source>
-        <translation type="unfinished" />
+        <translation>La valeur du champ '%1' dépasse %2 caractères.</translation>
     </message>
     <message>
         <source>%1 is not a valid value for field '%2'.</source>
-        <translation type="unfinished" />
+        <translation>%1 n'est pas une valeur valide pour le champ '%2'.</translation>
     </message>
     <message>
         <source>Field '%1' cannot be modified.</source>
-        <translation type="unfinished" />
+        <translation>Le champ '%1' ne peut pas être modifié.</translation>
     </message>
     <message>
         <source>Field '%1' not found.</source>
-        <translation type="unfinished" />
+        <translation>Champ '%1' introuvable.</translation>
     </message>
     <message>
         <source>'%1' is not a valid integer value.</source>
-        <translation type="unfinished" />
+        <translation>'%1' n'est pas un nombre entier valide.</translation>
     </message>
     <message>
         <source>Dataset not in edit or insert mode.</source>
-        <translation type="unfinished" />
+        <translation>L'ensemble de données n'est pas en mode édition ou insertion.</translation>
     </message>
     <message>
         <source>Cannot perform this operation on a closed dataset.</source>
-        <translation type="unfinished" />
+        <translation>Impossible d'effectuer cette opération sur un ensemble de données fermé.</translation>
     </message>
     <message>
         <source>Cannot perform this operation on an empty dataset.</source>
-        <translation type="unfinished" />
+        <translation>Impossible d'effectuer cette opération sur un ensemble de données vide.</translation>
     </message>
     <message>
         <source>Cannot modify a read-only dataset.</source>
-        <translation type="unfinished" />
+        <translation>Impossible de modifier un ensemble de données en lecture seule.</translation>
     </message>
     <message>
         <source>Invalid filter expression: %1</source>
-        <translation type="unfinished" />
+        <translation>Expression de filtre incorrecte : %1</translation>
     </message>
     <message>
         <source>Utilisateur ou mot de passe incorrect !</source>
-        <translation type="unfinished" />
+        <translation>Utilisateur ou mot de passe incorrect !</translation>
     </message>
     <message>
         <source>Usage: balvoro-admin init DIR | demo DIR | adduser DIR NAME PASSWORD</source>
-        <translation type="unfinished" />
+        <translation>Usage : balvoro-admin init DOSSIER | demo DOSSIER | adduser DOSSIER NOM MOT_DE_PASSE</translation>
     </message>
     <message>
         <source>Created %1</source>
-        <translation type="unfinished" />
+        <translation>Créé : %1</translation>
     </message>
     <message>
         <source>%1 cannot be written.</source>
-        <translation type="unfinished" />
+        <translation>%1 ne peut pas être écrit.</translation>
     </message>
     <message>
         <source>Demo data added. Users (name/password): %1</source>
-        <translation type="unfinished" />
+        <translation>Données de démonstration ajoutées. Utilisateurs (nom/mot de passe) : %1</translation>
     </message>
     <message>
         <source>The database holds patients already: no demo data added.</source>
-        <translation type="unfinished" />
+        <translation>La base de données contient déjà des patients : aucune donnée de démonstration ajoutée.</translation>
     </message>
     <message>
         <source>User %1 added.</source>
-        <translation type="unfinished" />
+        <translation>Utilisateur %1 ajouté.</translation>
     </message>
     <message>
         <source>The user name is empty.</source>
-        <translation type="unfinished" />
+        <translation>Le nom d'utilisateur est vide.</translation>
     </message>
     <message>
         <source>A password may hold only the letters A to Z and a to z and the digits: the login takes no other key.</source>
-        <translation type="unfinished" />
+        <translation>Un mot de passe ne peut contenir que les lettres A à Z et a à z et les chiffres : la connexion n'accepte aucune autre touche.</translation>
     </message>
     <message>
         <source>The level "%1" cannot be read: %2.</source>
@@ -382,7 +382,7 @@
     <name>TF_About</name>
     <message>
         <source>&amp;Ok</source>
-        <translation type="unfinished" />
+        <translation>&amp;Ok</translation>
     </message>
 </context>
 <context>
@@ -431,61 +431,26 @@
     </message>
 </context>
 <context>
-    <name>TfmLoad</name>
-    <message>
-        <source>Loading</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>NAME</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>FIRST NAME</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>DATE</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>TIME</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>TYPE</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>&amp;OK</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>&amp;Cancel</source>
-        <translation>&amp;Annuler</translation>
-    </message>
-</context>
-<context>
     <name>TfmLogin</name>
     <message>
         <source>Droits d'accès</source>
-        <translation type="unfinished" />
+        <translation>Droits d'accès</translation>
     </message>
     <message>
         <source>Utilisateur</source>
-        <translation type="unfinished" />
+        <translation>Utilisateur</translation>
     </message>
     <message>
         <source>Mot de passe</source>
-        <translation type="unfinished" />
+        <translation>Mot de passe</translation>
     </message>
     <message>
         <source>&amp;Ok</source>
-        <translation type="unfinished" />
+        <translation>&amp;Ok</translation>
     </message>
     <message>
         <source>&amp;Annuler</source>
-        <translation type="unfinished" />
+        <translation>&amp;Annuler</translation>
     </message>
 </context>
 </TS>
