@@ -120,13 +120,17 @@ int main(int argc, char** argv)
             if (tick % 20 == 0)
                 game.SecondsTick();
             // Aim the character's corner at the next ball or the marker.
-            const QRect goal = game.ReturnPending() ? game.Gun().Bounds
-                                                    : game.Ball(game.TargetBall()).Bounds;
+            const QRect goal =
+                game.ReturnPending() ? game.Gun().Bounds : game.Ball(game.TargetBall()).Bounds;
             const QPoint aim = centreOf(goal) + QPoint(14, 16);
             if (differential) {
                 const QPoint at = game.Figure(0).Bounds.topLeft() + QPoint(14, 16);
-                cursor = game.Cross() + QPoint(aim.x() > at.x() ? 50 : aim.x() < at.x() ? -50 : 0,
-                                               aim.y() > at.y() ? 50 : aim.y() < at.y() ? -50 : 0);
+                cursor = game.Cross() + QPoint(aim.x() > at.x()   ? 50
+                                               : aim.x() < at.x() ? -50
+                                                                  : 0,
+                                               aim.y() > at.y()   ? 50
+                                               : aim.y() < at.y() ? -50
+                                                                  : 0);
             } else {
                 cursor = QPoint(towards(cursor.x(), aim.x(), 15), towards(cursor.y(), aim.y(), 15));
             }
@@ -136,7 +140,8 @@ int main(int argc, char** argv)
             over = game.GameStep(cursor.x(), cursor.y());
             const auto after = SteadyClock::now();
             countingAllocations.store(false, std::memory_order_relaxed);
-            stepNs.push_back(std::chrono::duration_cast<std::chrono::nanoseconds>(after - before).count());
+            stepNs.push_back(
+                std::chrono::duration_cast<std::chrono::nanoseconds>(after - before).count());
         }
         if (!over) {
             std::fprintf(stderr, "bench_clock: trial %d did not end\n", trial);
@@ -153,8 +158,9 @@ int main(int argc, char** argv)
     std::sort(sorted.begin(), sorted.end());
     const std::int64_t p99 = sorted[std::min(sorted.size() - 1, sorted.size() * 99 / 100)];
 
-    std::printf("clock: steps=%zu step_ns_mean=%.1f step_ns_p99=%lld trial_us=%.1f step_allocs=%ld\n",
-                stepNs.size(), sum / double(stepNs.size()), static_cast<long long>(p99),
-                trialUsTotal / trials, allocations.load());
+    std::printf(
+        "clock: steps=%zu step_ns_mean=%.1f step_ns_p99=%lld trial_us=%.1f step_allocs=%ld\n",
+        stepNs.size(), sum / double(stepNs.size()), static_cast<long long>(p99),
+        trialUsTotal / trials, allocations.load());
     return allocations.load() == 0 ? 0 : 2;
 }

@@ -21,27 +21,85 @@
 
 struct GameFrameTraits
 {
-    int Type;                    // TYPE written with the trial
-    int TimerIntervalMs;         // sampling timer at design time
-    int SecondsIntervalMs;       // seconds timer; 0 when the game has none
+    int Type;              // TYPE written with the trial
+    int TimerIntervalMs;   // sampling timer at design time
+    int SecondsIntervalMs; // seconds timer; 0 when the game has none
     bool OpensMaximized;
-    bool SkipZeroSample;         // a tick whose sample is exactly (0, 0) is skipped
-    bool StartAlwaysLoadsLevel;  // else only after a Yes to the replay question
+    bool SkipZeroSample;        // a tick whose sample is exactly (0, 0) is skipped
+    bool StartAlwaysLoadsLevel; // else only after a Yes to the replay question
     bool StartClearsAskReplay;
-    bool EscapePressesStop;      // while a trial runs
-    bool CloseStopsAcquisition;  // on every close request, allowed or not
-    bool MousePressSetsCursor;   // a press on the playfield sets SurfaceX, SurfaceY
+    bool EscapePressesStop;     // while a trial runs
+    bool CloseStopsAcquisition; // on every close request, allowed or not
+    bool MousePressSetsCursor;  // a press on the playfield sets SurfaceX, SurfaceY
     bool HasResize;
     bool ResizeLoadsLevel;
 };
 
-inline constexpr GameFrameTraits PingPongFrame{0, 100, 0, true, false, false, true, false, false, false, true, true};
-inline constexpr GameFrameTraits ClockFrame{1, 50, 1000, true, true, true, false, true, true, true, true, true};
-inline constexpr GameFrameTraits TargetFrame{2, 100, 1000, true, false, true, false, true, false, true, true, true};
-inline constexpr GameFrameTraits HulaHoopFrame{3, 100, 1000, true, false, true, false, true, false, false, true, false};
-inline constexpr GameFrameTraits PacManFrame{4, 50, 60000, false, false, true, false, true, false, false, false, false};
+// One row per game. Ping-pong's timer only restarts its own step loop;
+// pac-man sets its interval from the level, 50 ms is the designed value.
+inline constexpr GameFrameTraits PingPongFrame{.Type = 0,
+                                               .TimerIntervalMs = 100,
+                                               .SecondsIntervalMs = 0,
+                                               .OpensMaximized = true,
+                                               .SkipZeroSample = false,
+                                               .StartAlwaysLoadsLevel = false,
+                                               .StartClearsAskReplay = true,
+                                               .EscapePressesStop = false,
+                                               .CloseStopsAcquisition = false,
+                                               .MousePressSetsCursor = false,
+                                               .HasResize = true,
+                                               .ResizeLoadsLevel = true};
+inline constexpr GameFrameTraits ClockFrame{.Type = 1,
+                                            .TimerIntervalMs = 50,
+                                            .SecondsIntervalMs = 1000,
+                                            .OpensMaximized = true,
+                                            .SkipZeroSample = true,
+                                            .StartAlwaysLoadsLevel = true,
+                                            .StartClearsAskReplay = false,
+                                            .EscapePressesStop = true,
+                                            .CloseStopsAcquisition = true,
+                                            .MousePressSetsCursor = true,
+                                            .HasResize = true,
+                                            .ResizeLoadsLevel = true};
+inline constexpr GameFrameTraits TargetFrame{.Type = 2,
+                                             .TimerIntervalMs = 100,
+                                             .SecondsIntervalMs = 1000,
+                                             .OpensMaximized = true,
+                                             .SkipZeroSample = false,
+                                             .StartAlwaysLoadsLevel = true,
+                                             .StartClearsAskReplay = false,
+                                             .EscapePressesStop = true,
+                                             .CloseStopsAcquisition = false,
+                                             .MousePressSetsCursor = true,
+                                             .HasResize = true,
+                                             .ResizeLoadsLevel = true};
+inline constexpr GameFrameTraits HulaHoopFrame{.Type = 3,
+                                               .TimerIntervalMs = 100,
+                                               .SecondsIntervalMs = 1000,
+                                               .OpensMaximized = true,
+                                               .SkipZeroSample = false,
+                                               .StartAlwaysLoadsLevel = true,
+                                               .StartClearsAskReplay = false,
+                                               .EscapePressesStop = true,
+                                               .CloseStopsAcquisition = false,
+                                               .MousePressSetsCursor = false,
+                                               .HasResize = true,
+                                               .ResizeLoadsLevel = false};
+inline constexpr GameFrameTraits PacManFrame{.Type = 4,
+                                             .TimerIntervalMs = 50,
+                                             .SecondsIntervalMs = 60000,
+                                             .OpensMaximized = false,
+                                             .SkipZeroSample = false,
+                                             .StartAlwaysLoadsLevel = true,
+                                             .StartClearsAskReplay = false,
+                                             .EscapePressesStop = true,
+                                             .CloseStopsAcquisition = false,
+                                             .MousePressSetsCursor = false,
+                                             .HasResize = false,
+                                             .ResizeLoadsLevel = false};
 
-enum class FramePhase {
+enum class FramePhase
+{
     Ready,    // no trial; Start starts at once
     Running,  // a trial runs, timers on
     GameOver, // the trial ended: timers off, the row is being saved, the question is open
@@ -94,7 +152,12 @@ public:
 
     // The Escape key presses Stop or Quit, whichever is the enabled cancel
     // button of this game at this moment, or nothing.
-    enum class EscapeAction { None, Stop, Quit };
+    enum class EscapeAction
+    {
+        None,
+        Stop,
+        Quit
+    };
     EscapeAction Escape() const;
 
     // The sampling tick: whether this sample is mapped and stepped.

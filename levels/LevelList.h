@@ -48,8 +48,7 @@ QString TooManyLevelsText();
 // Shows a text of the level list to the user (the default reporter).
 void ReportLevelProblem(const QString& text);
 
-template <class Config>
-class LevelList
+template <class Config> class LevelList
 {
 public:
     using Reporter = std::function<void(const QString& text)>;

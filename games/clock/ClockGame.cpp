@@ -258,7 +258,8 @@ bool ClockGame::GameStep(int surfaceX, int surfaceY)
         }
         ++m_targetIndex;
         if (m_targetIndex < m_ballCount)
-            m_balls[std::size_t(m_ballOrder[std::size_t(m_targetIndex)] - 1)].Picture = m_targetPicture;
+            m_balls[std::size_t(m_ballOrder[std::size_t(m_targetIndex)] - 1)].Picture =
+                m_targetPicture;
     } else if (m_returnPending && m_level.Center) {
         if (IsHit(figureZone, m_gun.Zone(discTest))) {
             m_gun.Visible = false;

@@ -28,7 +28,11 @@ public:
 
     // The two pictures of the character: Image1 when it moved right, Image2
     // when it moved left.
-    enum class Facing { Right, Left };
+    enum class Facing
+    {
+        Right,
+        Left
+    };
     struct Character
     {
         QRect Bounds;

@@ -11,6 +11,8 @@
 
 namespace Clock {
 
+LevelList<TConfig> Configs;
+
 QString IdentityNumbers()
 {
     QString numbers;
@@ -33,8 +35,8 @@ bool NumbersUsable(const QString& numbers, int count, QString* reason)
     for (int k = 1; usable && k <= count; ++k) {
         const QString pair = numbers.mid(2 * k - 2, 2);
         int n = 0;
-        usable = pair.size() == 2 && ParamCodec::ToInteger(pair, n) && n >= 1 && n <= count &&
-                 !seen[n];
+        usable =
+            pair.size() == 2 && ParamCodec::ToInteger(pair, n) && n >= 1 && n <= count && !seen[n];
         if (usable)
             seen[n] = true;
     }

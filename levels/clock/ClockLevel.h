@@ -46,9 +46,17 @@ inline constexpr int Count = 19;
 } // namespace Field
 
 // Values of TypeJeu; any other value lays the balls out as Right.
-enum Layout : std::int32_t { Circle = 0, Front = 1, Posterior = 2, Left = 3, Right = 4 };
+enum Layout : std::int32_t
+{
+    Circle = 0,
+    Front = 1,
+    Posterior = 2,
+    Left = 3,
+    Right = 4
+};
 // Values of Movement.
-enum Movement : std::int32_t {
+enum Movement : std::int32_t
+{
     Absolute = 0,
     Differential = 1,
     AbsoluteTrailing = 2,
@@ -82,6 +90,13 @@ struct TConfig
     bool operator==(const TConfig&) const = default;
 };
 
+// The clock level list for the whole run: the clock level editor rebuilds it
+// (Configs.Rebuild(rows, Clock::Decode)) when it is created and whenever it
+// closes; TfmClock lists Configs.Names() and plays Configs.At(index). It lives
+// here rather than in the editor's window library so that the game window
+// reads it without linking the editor.
+extern LevelList<TConfig> Configs;
+
 // The identity numbering "0102...16".
 QString IdentityNumbers();
 
@@ -109,7 +124,11 @@ bool NumbersUsable(const QString& numbers, int count, QString* reason = nullptr)
 // axes; the game window derives them from its playfield and ball height so
 // that distance 100 brings the balls' outer edges to 10 pixels from the
 // border.
-enum class Ring { Game, Editor };
+enum class Ring
+{
+    Game,
+    Editor
+};
 
 using BallCorners = std::array<QPoint, MaxBalls>;
 

@@ -54,7 +54,8 @@ QPoint centreOf(const QRect& box)
 // corner test of a disc is met there whatever the disc's size.
 QPoint cursorOnto(QPoint point)
 {
-    return point + QPoint(ClockGame::CharacterSize.width() / 2, ClockGame::CharacterSize.height() / 2);
+    return point +
+           QPoint(ClockGame::CharacterSize.width() / 2, ClockGame::CharacterSize.height() / 2);
 }
 
 bool touchBall(ClockGame& game, int k)
@@ -164,7 +165,8 @@ void TestClockGame::trialInOrder()
         // Only the ball to touch next wears the target colour.
         for (int j = 1; j <= played; ++j) {
             if (game.Ball(j).Visible)
-                QCOMPARE(game.Ball(j).Picture, QString::fromLatin1(j == k ? "Balle_Rose.bmp" : "Balle_Rouge.bmp"));
+                QCOMPARE(game.Ball(j).Picture,
+                         QString::fromLatin1(j == k ? "Balle_Rose.bmp" : "Balle_Rouge.bmp"));
         }
         QCOMPARE(game.Number(k).Caption.toInt(), r + 1);
         const bool ended = touchBall(game, k);
@@ -213,9 +215,8 @@ void TestClockGame::randomNumbering()
         orders.insert(order);
 
         QStringList sorted = captions;
-        std::sort(sorted.begin(), sorted.end(), [](const QString& a, const QString& b) {
-            return a.toInt() < b.toInt();
-        });
+        std::sort(sorted.begin(), sorted.end(),
+                  [](const QString& a, const QString& b) { return a.toInt() < b.toInt(); });
         QCOMPARE(sorted, (QStringList{"1", "2", "3", "4", "5", "6", "7", "8"})); // no leading zero
         const int first = game.TargetBall();
         QCOMPARE(game.Number(first).Caption, QStringLiteral("1"));
@@ -289,21 +290,34 @@ void TestClockGame::differentialSteps_data()
     using F = ClockGame::Facing;
     // 48 sensors, initial position 24/24: the reference is (400, 300); the
     // character starts at (386, 284).
-    QTest::newRow("one step down right") << 48 << 24.0 << 5 << QPoint(500, 400) << 1 << QPoint(391, 289) << F::Right;
-    QTest::newRow("five steps, 5 pixels each") << 48 << 24.0 << 5 << QPoint(500, 400) << 5 << QPoint(411, 309) << F::Right;
-    QTest::newRow("held at the lower right border") << 48 << 24.0 << 5 << QPoint(500, 400) << 400 << QPoint(772, 567) << F::Right;
-    QTest::newRow("on the reference in X: X stays") << 48 << 24.0 << 5 << QPoint(400, 100) << 3 << QPoint(386, 269) << F::Right;
-    QTest::newRow("held at the top") << 48 << 24.0 << 5 << QPoint(400, 100) << 400 << QPoint(386, 0) << F::Right;
-    QTest::newRow("left, Y on the reference") << 48 << 24.0 << 5 << QPoint(0, 300) << 3 << QPoint(371, 284) << F::Left;
-    QTest::newRow("held at the left border") << 48 << 24.0 << 5 << QPoint(0, 300) << 400 << QPoint(0, 284) << F::Left;
-    QTest::newRow("on the reference: still") << 48 << 24.0 << 5 << QPoint(400, 300) << 10 << QPoint(386, 284) << F::Right;
+    QTest::newRow("one step down right")
+        << 48 << 24.0 << 5 << QPoint(500, 400) << 1 << QPoint(391, 289) << F::Right;
+    QTest::newRow("five steps, 5 pixels each")
+        << 48 << 24.0 << 5 << QPoint(500, 400) << 5 << QPoint(411, 309) << F::Right;
+    QTest::newRow("held at the lower right border")
+        << 48 << 24.0 << 5 << QPoint(500, 400) << 400 << QPoint(772, 567) << F::Right;
+    QTest::newRow("on the reference in X: X stays")
+        << 48 << 24.0 << 5 << QPoint(400, 100) << 3 << QPoint(386, 269) << F::Right;
+    QTest::newRow("held at the top")
+        << 48 << 24.0 << 5 << QPoint(400, 100) << 400 << QPoint(386, 0) << F::Right;
+    QTest::newRow("left, Y on the reference")
+        << 48 << 24.0 << 5 << QPoint(0, 300) << 3 << QPoint(371, 284) << F::Left;
+    QTest::newRow("held at the left border")
+        << 48 << 24.0 << 5 << QPoint(0, 300) << 400 << QPoint(0, 284) << F::Left;
+    QTest::newRow("on the reference: still")
+        << 48 << 24.0 << 5 << QPoint(400, 300) << 10 << QPoint(386, 284) << F::Right;
     // The reference follows the initial position: at 12/48 it is x = 200.
-    QTest::newRow("reference from the initial position") << 48 << 12.0 << 7 << QPoint(300, 300) << 2 << QPoint(400, 284) << F::Right;
+    QTest::newRow("reference from the initial position")
+        << 48 << 12.0 << 7 << QPoint(300, 300) << 2 << QPoint(400, 284) << F::Right;
     // No plate model: the reference falls back to the playfield's centre.
-    QTest::newRow("no sensor count: centre, still") << 0 << 24.0 << 5 << QPoint(400, 300) << 10 << QPoint(386, 284) << F::Right;
-    QTest::newRow("no sensor count: centre, left") << 0 << 24.0 << 5 << QPoint(399, 300) << 2 << QPoint(376, 284) << F::Left;
-    QTest::newRow("huge speed is held to the border") << 48 << 24.0 << INT_MAX << QPoint(500, 400) << 1 << QPoint(772, 567) << F::Right;
-    QTest::newRow("huge negative speed is held to the border") << 48 << 24.0 << INT_MIN << QPoint(500, 400) << 1 << QPoint(0, 0) << F::Right;
+    QTest::newRow("no sensor count: centre, still")
+        << 0 << 24.0 << 5 << QPoint(400, 300) << 10 << QPoint(386, 284) << F::Right;
+    QTest::newRow("no sensor count: centre, left")
+        << 0 << 24.0 << 5 << QPoint(399, 300) << 2 << QPoint(376, 284) << F::Left;
+    QTest::newRow("huge speed is held to the border")
+        << 48 << 24.0 << INT_MAX << QPoint(500, 400) << 1 << QPoint(772, 567) << F::Right;
+    QTest::newRow("huge negative speed is held to the border")
+        << 48 << 24.0 << INT_MIN << QPoint(500, 400) << 1 << QPoint(0, 0) << F::Right;
 }
 
 void TestClockGame::differentialSteps()
@@ -345,7 +359,8 @@ void TestClockGame::absoluteFollowsCursor_data()
     using F = ClockGame::Facing;
     QTest::newRow("left half faces left") << QPoint(100, 100) << QPoint(86, 84) << F::Left;
     QTest::newRow("right half faces right") << QPoint(700, 500) << QPoint(686, 484) << F::Right;
-    QTest::newRow("held inside: far below left") << QPoint(-1000, 5000) << QPoint(0, 567) << F::Left;
+    QTest::newRow("held inside: far below left")
+        << QPoint(-1000, 5000) << QPoint(0, 567) << F::Left;
     QTest::newRow("held inside: upper right") << QPoint(800, 0) << QPoint(772, 0) << F::Right;
     QTest::newRow("bottom edge exactly") << QPoint(400, 583) << QPoint(386, 567) << F::Left;
 }
@@ -381,7 +396,8 @@ void TestClockGame::trailFollowsCharacter()
         QVERIFY(game.Figure(i).Visible);
         QCOMPARE(game.Figure(i).Bounds.topLeft(), QPoint(386, 284));
     }
-    const QList<QPoint> path{{700, 100}, {650, 100}, {600, 100}, {550, 100}, {500, 100}, {560, 100}};
+    const QList<QPoint> path{{700, 100}, {650, 100}, {600, 100},
+                             {550, 100}, {500, 100}, {560, 100}};
     for (const QPoint& p : path)
         game.GameStep(p.x(), p.y());
     // The trail shows the four previous positions, most recent first.
@@ -487,7 +503,8 @@ void TestClockGame::loadLevelResetsTheTrial()
 void TestClockGame::missingBallPictureStillPlays()
 {
     ClockGame game;
-    game.SetPictureCheck([](const QString& name) { return name == QLatin1String("Balle_Rose.bmp"); });
+    game.SetPictureCheck(
+        [](const QString& name) { return name == QLatin1String("Balle_Rose.bmp"); });
     game.LoadLevel(makeLevel(4), field);
     // The ball images keep their first size; the balls still count.
     QCOMPARE(game.Ball(2).Bounds.size(), ClockGame::UnloadedBallSize);
@@ -515,8 +532,10 @@ void TestClockGame::missingTargetPictureRefusesTheLevel()
         game.LoadLevel(makeLevel(4), field);
         QFAIL("a level whose target picture is missing cannot be laid out");
     } catch (const AppError& error) {
-        QVERIFY2(error.message().startsWith(QStringLiteral("File missing - ")), qPrintable(error.message()));
-        QVERIFY2(error.message().endsWith(QStringLiteral("Balle_Rose.bmp")), qPrintable(error.message()));
+        QVERIFY2(error.message().startsWith(QStringLiteral("File missing - ")),
+                 qPrintable(error.message()));
+        QVERIFY2(error.message().endsWith(QStringLiteral("Balle_Rose.bmp")),
+                 qPrintable(error.message()));
     }
     QVERIFY(!game.HasLevel());
     QVERIFY(!game.GameStep(400, 300));
@@ -532,7 +551,8 @@ void TestClockGame::unusableNumbersRefused()
         game.LoadLevel(makeLevel(4, Clock::Circle, QStringLiteral("01010101")), field);
         QFAIL("a numbering that repeats a number cannot be played");
     } catch (const AppError& error) {
-        QVERIFY2(error.message().contains(QStringLiteral("\"Test level\"")), qPrintable(error.message()));
+        QVERIFY2(error.message().contains(QStringLiteral("\"Test level\"")),
+                 qPrintable(error.message()));
     }
     // No step runs on the half-loaded level.
     QVERIFY(!game.HasLevel());
@@ -586,7 +606,8 @@ void TestClockGame::wholeTrialsThroughTheFrame()
             const bool zeroSample = tick % 7 == 3;
             if (!frame.TickPlays(zeroSample ? 0.0f : 1.0f, 1.0f))
                 continue;
-            const QRect goal = game.ReturnPending() ? game.Gun().Bounds : game.Ball(game.TargetBall()).Bounds;
+            const QRect goal =
+                game.ReturnPending() ? game.Gun().Bounds : game.Ball(game.TargetBall()).Bounds;
             const QPoint aim = cursorOnto(centreOf(goal));
             const QPoint delta = aim - cursor;
             cursor += QPoint(std::clamp(delta.x(), -12, 12), std::clamp(delta.y(), -12, 12));

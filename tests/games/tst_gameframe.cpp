@@ -114,6 +114,7 @@ void TestGameFrame::transitions_data()
     QTest::addColumn<bool>("loadLevel"); // ... and asked for LoadLevel
 
     using P = FramePhase;
+    // clang-format off
     // game, events: phase, CloseAllowed, AskReplay, timers, acquisition, Start enabled, started, LoadLevel
     QTest::newRow("shown") << "clock" << "show" << P::Ready << true << false << false << false << true << false << false;
     QTest::newRow("no level: Start disabled and does nothing")
@@ -148,6 +149,7 @@ void TestGameFrame::transitions_data()
         << "pingpong" << "show start" << P::Running << false << false << true << true << false << true << false;
     QTest::newRow("ping-pong Yes to the replay question loads it and clears AskReplay")
         << "pingpong" << "show start stop startYes" << P::Running << false << false << true << true << false << true << true;
+    // clang-format on
 }
 
 void TestGameFrame::transitions()
@@ -190,12 +192,18 @@ void TestGameFrame::closeRequest_data()
     QTest::addColumn<bool>("allowed");
     QTest::addColumn<bool>("stopsAcquisition");
 
-    QTest::newRow("clock ready") << "clock" << "show" << true << true;
-    QTest::newRow("clock running") << "clock" << "show start" << false << true;
-    QTest::newRow("clock asking game over") << "clock" << "show start end" << false << true;
-    QTest::newRow("clock finished") << "clock" << "show start end no" << true << true;
-    QTest::newRow("target running") << "target" << "show start" << false << false;
-    QTest::newRow("hula-hoop finished") << "hulahoop" << "show start stop" << true << false;
+    QTest::newRow("clock ready") << "clock"
+                                 << "show" << true << true;
+    QTest::newRow("clock running") << "clock"
+                                   << "show start" << false << true;
+    QTest::newRow("clock asking game over") << "clock"
+                                            << "show start end" << false << true;
+    QTest::newRow("clock finished") << "clock"
+                                    << "show start end no" << true << true;
+    QTest::newRow("target running") << "target"
+                                    << "show start" << false << false;
+    QTest::newRow("hula-hoop finished") << "hulahoop"
+                                        << "show start stop" << true << false;
 }
 
 void TestGameFrame::closeRequest()
@@ -219,12 +227,18 @@ void TestGameFrame::escape_data()
     QTest::addColumn<GameFrameState::EscapeAction>("action");
 
     using A = GameFrameState::EscapeAction;
-    QTest::newRow("clock idle: Quit") << "clock" << "show" << A::Quit;
-    QTest::newRow("clock trial: Stop") << "clock" << "show start" << A::Stop;
-    QTest::newRow("clock finished: Quit") << "clock" << "show start stop" << A::Quit;
-    QTest::newRow("ping-pong trial: nothing") << "pingpong" << "show start" << A::None;
-    QTest::newRow("ping-pong idle: Quit") << "pingpong" << "show" << A::Quit;
-    QTest::newRow("pac-man trial: Stop") << "pacman" << "show start" << A::Stop;
+    QTest::newRow("clock idle: Quit") << "clock"
+                                      << "show" << A::Quit;
+    QTest::newRow("clock trial: Stop") << "clock"
+                                       << "show start" << A::Stop;
+    QTest::newRow("clock finished: Quit") << "clock"
+                                          << "show start stop" << A::Quit;
+    QTest::newRow("ping-pong trial: nothing") << "pingpong"
+                                              << "show start" << A::None;
+    QTest::newRow("ping-pong idle: Quit") << "pingpong"
+                                          << "show" << A::Quit;
+    QTest::newRow("pac-man trial: Stop") << "pacman"
+                                         << "show start" << A::Stop;
 }
 
 void TestGameFrame::escape()
@@ -245,13 +259,21 @@ void TestGameFrame::tick_data()
     QTest::addColumn<float>("cgY");
     QTest::addColumn<bool>("plays");
 
-    QTest::newRow("clock skips (0, 0)") << "clock" << "show start" << 0.0f << 0.0f << false;
-    QTest::newRow("clock plays (0, y)") << "clock" << "show start" << 0.0f << 12.5f << true;
-    QTest::newRow("clock plays (x, 0)") << "clock" << "show start" << 3.0f << 0.0f << true;
-    QTest::newRow("clock plays -0 as 0: skipped") << "clock" << "show start" << -0.0f << 0.0f << false;
-    QTest::newRow("target steps on (0, 0)") << "target" << "show start" << 0.0f << 0.0f << true;
-    QTest::newRow("no step while the question is open") << "clock" << "show start end" << 5.0f << 5.0f << false;
-    QTest::newRow("no step after Stop") << "clock" << "show start stop" << 5.0f << 5.0f << false;
+    QTest::newRow("clock skips (0, 0)") << "clock"
+                                        << "show start" << 0.0f << 0.0f << false;
+    QTest::newRow("clock plays (0, y)") << "clock"
+                                        << "show start" << 0.0f << 12.5f << true;
+    QTest::newRow("clock plays (x, 0)") << "clock"
+                                        << "show start" << 3.0f << 0.0f << true;
+    QTest::newRow("clock plays -0 as 0: skipped") << "clock"
+                                                  << "show start" << -0.0f << 0.0f << false;
+    QTest::newRow("target steps on (0, 0)") << "target"
+                                            << "show start" << 0.0f << 0.0f << true;
+    QTest::newRow("no step while the question is open")
+        << "clock"
+        << "show start end" << 5.0f << 5.0f << false;
+    QTest::newRow("no step after Stop") << "clock"
+                                        << "show start stop" << 5.0f << 5.0f << false;
 }
 
 void TestGameFrame::tick()
@@ -292,16 +314,21 @@ void TestGameFrame::trialRow_data()
 
     QTest::newRow("month first, leading zeros")
         << QChar(u'/') << QChar(u':') << QDateTime(QDate(2026, 3, 5), QTime(9, 7, 3)) << "37"
-        << "03/05/2026" << "09:07:03";
+        << "03/05/2026"
+        << "09:07:03";
     QTest::newRow("locale separators")
         << QChar(u'.') << QChar(u'.') << QDateTime(QDate(2026, 11, 25), QTime(17, 45, 0)) << "125"
-        << "11.25.2026" << "17.45.00";
+        << "11.25.2026"
+        << "17.45.00";
     QTest::newRow("last second of the year, one reading")
-        << QChar(u'/') << QChar(u':') << QDateTime(QDate(2026, 12, 31), QTime(23, 59, 59, 999)) << "8"
-        << "12/31/2026" << "23:59:59";
+        << QChar(u'/') << QChar(u':') << QDateTime(QDate(2026, 12, 31), QTime(23, 59, 59, 999))
+        << "8"
+        << "12/31/2026"
+        << "23:59:59";
     QTest::newRow("a zero counter is stored as the text 0")
         << QChar(u'-') << QChar(u':') << QDateTime(QDate(2027, 1, 1), QTime(0, 0, 0)) << "0"
-        << "01-01-2027" << "00:00:00";
+        << "01-01-2027"
+        << "00:00:00";
 }
 
 void TestGameFrame::trialRow()

@@ -139,23 +139,24 @@ void TestClockLevel::malformed_data()
     QTest::addColumn<QString>("param");
     QTest::addColumn<QString>("reason");
 
-    QTest::newRow("eighteen fields") << exampleParam().section(QLatin1Char(';'), 0, 17)
-                                     << "18 fields instead of 19";
-    QTest::newRow("twenty fields") << exampleParam() + QStringLiteral(";0") << "20 fields instead of 19";
+    QTest::newRow("eighteen fields")
+        << exampleParam().section(QLatin1Char(';'), 0, 17) << "18 fields instead of 19";
+    QTest::newRow("twenty fields")
+        << exampleParam() + QStringLiteral(";0") << "20 fields instead of 19";
     QTest::newRow("empty string") << QString() << "1 fields instead of 19";
     QTest::newRow("letters in the ball size") << withField(13, "big") << "field 13 (\"big\")";
     QTest::newRow("empty distance") << withField(16, "") << "field 16 (\"\")";
     QTest::newRow("decimal point in the ball count") << withField(15, "8.") << "field 15 (\"8.\")";
     QTest::newRow("blank in a flag") << withField(3, " -1") << "field 3";
     QTest::newRow("colour beyond 32 bits") << withField(19, "4294967295") << "field 19";
-    QTest::newRow("numbers too short for eight balls") << withField(1, "01020304050607")
-                                                        << "ball numbers \"01020304050607\"";
-    QTest::newRow("a number given twice") << withField(1, "01020304050607070910111213141516")
-                                          << "1 to 8 exactly once";
+    QTest::newRow("numbers too short for eight balls")
+        << withField(1, "01020304050607") << "ball numbers \"01020304050607\"";
+    QTest::newRow("a number given twice")
+        << withField(1, "01020304050607070910111213141516") << "1 to 8 exactly once";
     QTest::newRow("a number beyond the ball count")
         << withField(1, "01020304050607091011121314151608") << "1 to 8 exactly once";
-    QTest::newRow("numbers that are no numbers") << withField(1, "01020304050607 8")
-                                                 << "1 to 8 exactly once";
+    QTest::newRow("numbers that are no numbers")
+        << withField(1, "01020304050607 8") << "1 to 8 exactly once";
     // Seventeen balls play as five: the first five numbers must be 1 to 5.
     QTest::newRow("seventeen balls numbered for sixteen")
         << withField(15, "17").replace(identity, "16151413121110090807060504030201")
@@ -175,7 +176,7 @@ void TestClockLevel::malformed()
              qPrintable(error));
     QVERIFY2(error.contains(reason), qPrintable(error));
     QCOMPARE(config.Name, QStringLiteral("untouched")); // nothing half-decoded
-    QVERIFY(!Clock::Decode(row, config)); // the error text is optional
+    QVERIFY(!Clock::Decode(row, config));               // the error text is optional
 }
 
 void TestClockLevel::encodeCanonicalForm_data()

@@ -51,8 +51,8 @@ void TestLevelList::rebuild_data()
 
     QTest::newRow("empty table") << QList<LevelRow>{} << QStringList{} << QStringList{};
     QTest::newRow("name order without regard to case, then exact text")
-        << QList<LevelRow>{good("beta"), good("Gamma"), good("alpha"), good("Alpha"), good("10 balls"),
-                           good("1 ball")}
+        << QList<LevelRow>{good("beta"),  good("Gamma"),    good("alpha"),
+                           good("Alpha"), good("10 balls"), good("1 ball")}
         << QStringList{"1 ball", "10 balls", "Alpha", "alpha", "beta", "Gamma"} << QStringList{};
     QTest::newRow("undecodable rows left out, each reported once")
         << QList<LevelRow>{good("b"), bad("broken one"), good("a"), bad("broken two")}
@@ -85,8 +85,8 @@ void TestLevelList::rebuild()
 
     QCOMPARE(reports.size(), reportedLevels.size());
     for (int i = 0; i < reports.size(); ++i) {
-        QVERIFY2(reports[i].startsWith(QStringLiteral("The level \"%1\" cannot be read: ")
-                                           .arg(reportedLevels[i])),
+        QVERIFY2(reports[i].startsWith(
+                     QStringLiteral("The level \"%1\" cannot be read: ").arg(reportedLevels[i])),
                  qPrintable(reports[i]));
         QVERIFY2(reports[i].endsWith(QStringLiteral("It is left out of the level list.")),
                  qPrintable(reports[i]));
@@ -134,7 +134,8 @@ void TestLevelList::atMostTwoHundredFiftyFive()
     QCOMPARE(reports.size(), undecodable + fullReports);
     if (fullReports) {
         const QString& text = reports.last();
-        QVERIFY2(text.startsWith(QStringLiteral("A game offers at most 255 levels")), qPrintable(text));
+        QVERIFY2(text.startsWith(QStringLiteral("A game offers at most 255 levels")),
+                 qPrintable(text));
         for (const QString& name : leftOut)
             QVERIFY2(text.contains(QLatin1Char('"') + name + QLatin1Char('"')), qPrintable(text));
         QVERIFY(!text.contains(QStringLiteral("\"L254\"")));
@@ -180,7 +181,8 @@ void TestLevelList::roomForNewLevel()
     QFETCH(bool, room);
     QCOMPARE(RoomForNewLevel(levels), room);
     QCOMPARE(TooManyLevelsText(),
-             QStringLiteral("A game holds at most 255 levels. Delete a level before creating another one."));
+             QStringLiteral(
+                 "A game holds at most 255 levels. Delete a level before creating another one."));
 }
 
 QTEST_GUILESS_MAIN(TestLevelList)

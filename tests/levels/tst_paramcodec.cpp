@@ -25,7 +25,8 @@ void TestParamCodec::split_data()
     QTest::newRow("three") << "a;b;c" << QStringList{"a", "b", "c"};
     QTest::newRow("empty string is one empty field") << "" << QStringList{""};
     QTest::newRow("empty middle field kept") << "1;;3" << QStringList{"1", "", "3"};
-    QTest::newRow("trailing separator gives an empty last field") << "1;2;" << QStringList{"1", "2", ""};
+    QTest::newRow("trailing separator gives an empty last field")
+        << "1;2;" << QStringList{"1", "2", ""};
     QTest::newRow("leading separator gives an empty first field") << ";2" << QStringList{"", "2"};
 }
 
