@@ -277,31 +277,31 @@
     </message>
     <message>
         <source>The level "%1" cannot be read: %2.</source>
-        <translation type="unfinished" />
+        <translation>Le niveau « %1 » ne peut pas être lu : %2.</translation>
     </message>
     <message>
         <source>It is left out of the level list.</source>
-        <translation type="unfinished" />
+        <translation>Il est écarté de la liste des niveaux.</translation>
     </message>
     <message>
         <source>its parameters hold %1 fields instead of %2</source>
-        <translation type="unfinished" />
+        <translation>ses paramètres comptent %1 champs au lieu de %2</translation>
     </message>
     <message>
         <source>field %1 ("%2") is not a whole number</source>
-        <translation type="unfinished" />
+        <translation>le champ %1 (« %2 ») n'est pas un nombre entier</translation>
     </message>
     <message>
         <source>its ball numbers "%1" do not give each of the numbers 1 to %2 exactly once</source>
-        <translation type="unfinished" />
+        <translation>ses numéros de balles « %1 » ne donnent pas chacun des numéros 1 à %2 exactement une fois</translation>
     </message>
     <message>
         <source>A game offers at most %1 levels; these levels are left out: %2</source>
-        <translation type="unfinished" />
+        <translation>Un jeu propose au plus %1 niveaux ; ces niveaux sont écartés : %2</translation>
     </message>
     <message>
         <source>A game holds at most %1 levels. Delete a level before creating another one.</source>
-        <translation type="unfinished" />
+        <translation>Un jeu compte au plus %1 niveaux. Supprimez un niveau avant d'en créer un autre.</translation>
     </message>
 </context>
 <context>
