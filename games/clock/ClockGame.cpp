@@ -2,6 +2,7 @@
 
 #include "AppError.h"
 #include "Define.h"
+#include "GameFrame.h"
 #include "FileNames.h"
 #include "MessageTable.h"
 #include "ParamCodec.h"
@@ -11,6 +12,9 @@
 #include <algorithm>
 #include <chrono>
 #include <climits>
+
+// The frame stores the trial under the type the clock levels are filtered by.
+static_assert(ClockFrame.Type == Clock::GameType);
 
 namespace {
 
