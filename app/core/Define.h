@@ -82,7 +82,7 @@ inline constexpr IniKey ProgramLanguage{"General", "Language", 9}; // written by
 inline constexpr IniKey SiblingLanguage{"Main", "Language", 9};
 inline constexpr IniKey SiblingCreateAlias{"Main", "CreateAlias", 1};
 inline constexpr IniKey PlateName{"Plate", "Name", 0};    // text key of the device INI
-inline constexpr IniKey LastUser{"Main", "LastUser", 0};  // text key of the device INI
+inline constexpr IniKey LastUser{"Main", "LastUser", 99}; // of the device INI
 } // namespace Key
 
 TDateTimeSettings DateTimeSettingsForLocale(const QLocale& locale);

@@ -21,8 +21,6 @@ namespace {
 
 // The device INI as the login names it; found without regard to case.
 constexpr auto DeviceIniUpper = "STEPLINK.INI";
-// The user pre-filled when the device INI has no LastUser key.
-constexpr int NoLastUser = 99;
 
 bool isPasswordCharacter(QChar c)
 {
@@ -102,7 +100,8 @@ void TfmLogin::PrefillUserName()
     if (!QFileInfo(ini).isFile() || !m_data->tUser->Active())
         return;
     const int lastUser = IniFile(ini).readInteger(QLatin1String(Key::LastUser.section),
-                                                  QLatin1String(Key::LastUser.key), NoLastUser);
+                                                  QLatin1String(Key::LastUser.key),
+                                                  Key::LastUser.defaultValue);
     if (m_data->tUser->Locate(m_data->tUserPK_USE->FieldName(), lastUser))
         eLogin->setText(m_data->tUserNOM->AsString());
 }
