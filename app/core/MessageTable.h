@@ -24,6 +24,14 @@ inline constexpr const char* DriverFunctionMissing = QT_TRANSLATE_NOOP("Msg", "T
 inline constexpr const char* InitPosInstruction = QT_TRANSLATE_NOOP("Msg", "Put the patient on the plateform and click on \"Save\" to save the initial position.");
 inline constexpr const char* InitPosNotCorrect = QT_TRANSLATE_NOOP("Msg", "Initial Position is not correct");
 
+// Main window and patient picker
+inline constexpr const char* PlateDisconnected = QT_TRANSLATE_NOOP("Msg", "Plate disconnected or defective !");
+inline constexpr const char* SteplinkErrorCode = QT_TRANSLATE_NOOP("Msg", "Erreur DLL Steplink code : ");
+inline constexpr const char* DeleteTrialQuestion = QT_TRANSLATE_NOOP("Msg", "Do you want to delete the selected trial ?");
+inline constexpr const char* NoDictionaryFiles = QT_TRANSLATE_NOOP("Msg", "No dictionary files");
+inline constexpr const char* LevelEditorMissing = QT_TRANSLATE_NOOP("Msg", "The level editor of the game %1 is not part of this installation.");
+inline constexpr const char* GameWindowMissing = QT_TRANSLATE_NOOP("Msg", "The game %1 is not part of this installation.");
+
 // Reports
 inline constexpr const char* ReportFileMissing = QT_TRANSLATE_NOOP("Msg", "The report project file %1 does not exist.");
 inline constexpr const char* ReportFileUnreadable = QT_TRANSLATE_NOOP("Msg", "The report project file %1 cannot be read: %2");
