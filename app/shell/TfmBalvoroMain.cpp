@@ -294,6 +294,11 @@ void TfmBalvoroMain::BuildExercisesPage()
     axisBottom = new QValueAxis;
     axisBottom->setObjectName(QStringLiteral("axisBottom"));
     axisBottom->setLabelFormat(QStringLiteral("%d"));
+    // Trials are counted: a tick on every whole number (fewer on a long
+    // history), never a fraction shown rounded.
+    axisBottom->setTickType(QValueAxis::TicksDynamic);
+    axisBottom->setTickAnchor(0);
+    axisBottom->setTickInterval(1);
     axisLeft = new QValueAxis;
     axisLeft->setObjectName(QStringLiteral("axisLeft"));
     axisLeft->setLabelFormat(QStringLiteral("%g"));
@@ -718,9 +723,9 @@ void TfmBalvoroMain::sgTrialsDrawCell()
     }
     const int count = int(scores.size());
     axisBottom->setRange(count == 1 ? 0 : 1, count == 1 ? 2 : count);
-    axisBottom->setTickType(QValueAxis::TicksDynamic);
-    axisBottom->setTickAnchor(0);
     axisBottom->setTickInterval(std::max(1, (count + 9) / 10));
+    // A line of one point draws nothing: a lone trial shows as a dot.
+    Series1->setPointsVisible(count == 1);
 
     QList<QPointF> points;
     for (int k = 0; k < count; ++k)

@@ -32,13 +32,13 @@ TfmLoad::TfmLoad(QWidget* parent) : QDialog(parent)
     setObjectName(QStringLiteral("fmLoad"));
     setWindowTitle(tr("Loading"));
     setModal(true);
-    resize(640, 420);
+    resize(680, 420);
 
     dbgPatient = new TDBGrid(this);
     dbgPatient->setObjectName(QStringLiteral("dbgPatient"));
     paintGrid(dbgPatient, QColor(0xC0, 0xC0, 0xC0)); // silver
-    dbgPatient->AddColumn(QStringLiteral("NOM"), tr("NAME"));
-    dbgPatient->AddColumn(QStringLiteral("PRENOM"), tr("FIRST NAME"));
+    dbgPatient->AddColumn(QStringLiteral("NOM"), tr("NAME"), 150);
+    dbgPatient->AddColumn(QStringLiteral("PRENOM"), tr("FIRST NAME"), 150);
     dbgPatient->AddColumn(QStringLiteral("PK_PAT"), QStringLiteral("PK_PAT"), 0);
 
     // Carries the key of the row the patient grid is on; the picker reads
@@ -51,9 +51,9 @@ TfmLoad::TfmLoad(QWidget* parent) : QDialog(parent)
     dbgGame = new TDBGrid(this);
     dbgGame->setObjectName(QStringLiteral("dbgGame"));
     paintGrid(dbgGame, QColor(0xC0, 0xDC, 0xC0)); // light green
-    dbgGame->AddColumn(QStringLiteral("DATE_JEU"), tr("DATE"));
-    dbgGame->AddColumn(QStringLiteral("TIME"), tr("TIME"));
-    dbgGame->AddColumn(QStringLiteral("TYPE"), tr("TYPE"));
+    dbgGame->AddColumn(QStringLiteral("DATE_JEU"), tr("DATE"), 90);
+    dbgGame->AddColumn(QStringLiteral("TIME"), tr("TIME"), 75);
+    dbgGame->AddColumn(QStringLiteral("TYPE"), tr("TYPE"), 45);
 
     if (F_Data) {
         dbgPatient->SetDataSource(F_Data->sPat);
@@ -72,8 +72,8 @@ TfmLoad::TfmLoad(QWidget* parent) : QDialog(parent)
     connect(dbgPatient, &TDBGrid::CellClick, this, &TfmLoad::dbgPatientCellClick);
 
     auto* grids = new QHBoxLayout;
-    grids->addWidget(dbgPatient, 3);
-    grids->addWidget(dbgGame, 2);
+    grids->addWidget(dbgPatient, 1);
+    grids->addWidget(dbgGame, 1);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(bOk);

@@ -428,7 +428,8 @@ void TestMainWindow::chart()
     }
     QVERIFY(!window->chart->legend()->isVisible());
     QCOMPARE(window->Series1->pen().color(), QColor(Qt::red));
-    QVERIFY(!window->Series1->pointsVisible());
+    // Point marks only where a line cannot be drawn: a single trial.
+    QCOMPARE(window->Series1->pointsVisible(), points.size() == 1);
 }
 
 void TestMainWindow::chartFollowsSelectedRow()
