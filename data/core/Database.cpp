@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QSqlError>
+#include <QSqlQuery>
 #include <QUuid>
 
 void ThrowSqlError(const QSqlError& error)
@@ -85,6 +86,22 @@ void TDatabase::Connect(QString folder)
         db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=5000"));
         if (!db.open()) {
             const QSqlError error = db.lastError();
+            db = QSqlDatabase();
+            QSqlDatabase::removeDatabase(m_connectionName);
+            ThrowSqlError(error);
+        }
+        // A write-ahead log makes a commit one append and one flush of the
+        // log, where a rollback journal needs four flushes: a trial posted
+        // by a game is on disk in a few milliseconds instead of some twenty.
+        // FULL flushes the log at every commit, so a posted row survives a
+        // crash or a power cut the next instant. A database another program
+        // holds open in its own journal mode stays in that mode.
+        QSqlQuery pragma(db);
+        pragma.exec(QStringLiteral("PRAGMA journal_mode=WAL"));
+        if (!pragma.exec(QStringLiteral("PRAGMA synchronous=FULL"))) {
+            const QSqlError error = pragma.lastError();
+            pragma = QSqlQuery();
+            db.close();
             db = QSqlDatabase();
             QSqlDatabase::removeDatabase(m_connectionName);
             ThrowSqlError(error);
