@@ -106,4 +106,12 @@ inline constexpr const char* ParamNotWholeNumber = QT_TRANSLATE_NOOP("Msg", "fie
 inline constexpr const char* ClockNumbersInvalid = QT_TRANSLATE_NOOP("Msg", "its ball numbers \"%1\" do not give each of the numbers 1 to %2 exactly once");
 inline constexpr const char* LevelListFull = QT_TRANSLATE_NOOP("Msg", "A game offers at most %1 levels; these levels are left out: %2");
 inline constexpr const char* TooManyLevels = QT_TRANSLATE_NOOP("Msg", "A game holds at most %1 levels. Delete a level before creating another one.");
+
+// Level editors
+inline constexpr const char* FillAllParameters = QT_TRANSLATE_NOOP("Msg", "Please fill all parameters !");
+inline constexpr const char* CodeAlreadyUsed = QT_TRANSLATE_NOOP("Msg", "This code is already used ! Please modify it.");
+inline constexpr const char* EditionModeActive = QT_TRANSLATE_NOOP("Msg", "Edition mode activate ... You must cancel or validate !");
+inline constexpr const char* DeleteLevelQuestion = QT_TRANSLATE_NOOP("Msg", "Do you really want to delete %1 ?");
+inline constexpr const char* WholeNumbersOnly = QT_TRANSLATE_NOOP("Msg", "Please enter whole numbers only: \"%1\" is not one.");
+inline constexpr const char* FillAllBallNumbers = QT_TRANSLATE_NOOP("Msg", "Please fill all ball numbers !");
 } // namespace Msg
