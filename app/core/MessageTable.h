@@ -114,4 +114,8 @@ inline constexpr const char* EditionModeActive = QT_TRANSLATE_NOOP("Msg", "Editi
 inline constexpr const char* DeleteLevelQuestion = QT_TRANSLATE_NOOP("Msg", "Do you really want to delete %1 ?");
 inline constexpr const char* WholeNumbersOnly = QT_TRANSLATE_NOOP("Msg", "Please enter whole numbers only: \"%1\" is not one.");
 inline constexpr const char* FillAllBallNumbers = QT_TRANSLATE_NOOP("Msg", "Please fill all ball numbers !");
+
+// Game windows
+inline constexpr const char* PlayAgain = QT_TRANSLATE_NOOP("Msg", "Do you want to play again ?");
+inline constexpr const char* GameOverPlayAgain = QT_TRANSLATE_NOOP("Msg", "Game over ! Do you want to play again ?");
 } // namespace Msg
