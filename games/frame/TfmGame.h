@@ -79,8 +79,9 @@ protected:
     virtual QString EndSound() const { return QLatin1String(SoundFile::TrialEnd); }
 
     // The end of a trial: timers off, the end sound, the trial row, the
-    // game-over question and its answer.
-    void EndTrial();
+    // game-over question and its answer. Ping-pong, whose sequence differs,
+    // overrides it and reuses the pieces below.
+    virtual void EndTrial();
     // Appends the trial row to the trial table (open, append, post, close);
     // the table is closed also when the post fails, and the error goes on.
     void SaveTrial();
@@ -110,10 +111,15 @@ protected:
     QTimer* Timer;
     QTimer* TimerTps;
 
-private:
+    // The flags and enabled states of the trial cycle.
+    GameFrameState& MutableFrameState() { return m_state; }
+    // Buttons and selector enabled as the state says.
     void ApplyControls();
     void StopTimers();
+    // Timer, and TimerTps when the game has one.
     void StartTimers();
+
+private:
     void PlaceCross();
 
     GameFrameState m_state;
