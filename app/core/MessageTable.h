@@ -89,14 +89,50 @@ inline constexpr const char* BadFilter = QT_TRANSLATE_NOOP("Msg", "Invalid filte
 inline constexpr const char* LoginRefused = QT_TRANSLATE_NOOP("Msg", "Utilisateur ou mot de passe incorrect !");
 
 // Setup tool
-inline constexpr const char* AdminUsage = QT_TRANSLATE_NOOP("Msg", "Usage: balvoro-admin init DIR | demo DIR | adduser DIR NAME PASSWORD");
+inline constexpr const char* AdminUsage = QT_TRANSLATE_NOOP("Msg", "Usage: balvoro-admin [--dir DIR] COMMAND [ARGUMENTS]\n"
+    "Commands:\n"
+    "  init [DIR]       create the DATA folder with its empty tables, Config/Balvoro.ini and Steplink.ini\n"
+    "  demo [DIR]       lay out a demo installation: demo therapist, patients, trials, levels\n"
+    "  add-user NAME    add a user; the password is read without echo, or from standard input\n"
+    "  passwd NAME      give a user a new password, read the same way\n"
+    "  add-patient --last-name NAME [--first-name NAME] [--birth-date MM/DD/YYYY] [--sex M|F]\n"
+    "              [--foot-size SIZE] [--address TEXT] [--postal-code CODE] [--city CITY] [--note TEXT]\n"
+    "  list-patients    list the patients\n"
+    "  list-users       list the user names\n"
+    "DIR is the installation folder: the folder of balvoro-admin, unless --dir or the environment variable BALVORO_DIR names another.");
+inline constexpr const char* AdminNoCommand = QT_TRANSLATE_NOOP("Msg", "No command given.");
+inline constexpr const char* AdminUnknownCommand = QT_TRANSLATE_NOOP("Msg", "Unknown command \"%1\".");
+inline constexpr const char* AdminUnknownOption = QT_TRANSLATE_NOOP("Msg", "Unknown option \"%1\".");
+inline constexpr const char* AdminOptionNotForCommand = QT_TRANSLATE_NOOP("Msg", "The option %1 does not belong to the command %2.");
+inline constexpr const char* AdminOptionValueMissing = QT_TRANSLATE_NOOP("Msg", "The option %1 needs a value.");
+inline constexpr const char* AdminOptionTwice = QT_TRANSLATE_NOOP("Msg", "The option %1 is given twice.");
+inline constexpr const char* AdminArgumentCount = QT_TRANSLATE_NOOP("Msg", "Wrong number of arguments for the command %1.");
+inline constexpr const char* AdminDirTwice = QT_TRANSLATE_NOOP("Msg", "The installation folder is given twice.");
+inline constexpr const char* AdminNoDatabase = QT_TRANSLATE_NOOP("Msg", "%1 holds no database. Create it first with: balvoro-admin init");
 inline constexpr const char* AdminCreated = QT_TRANSLATE_NOOP("Msg", "Created %1");
+inline constexpr const char* AdminKept = QT_TRANSLATE_NOOP("Msg", "Kept %1 as it was.");
 inline constexpr const char* AdminNotWritten = QT_TRANSLATE_NOOP("Msg", "%1 cannot be written.");
-inline constexpr const char* AdminDemoAdded = QT_TRANSLATE_NOOP("Msg", "Demo data added. Users (name/password): %1");
-inline constexpr const char* AdminDemoSkipped = QT_TRANSLATE_NOOP("Msg", "The database holds patients already: no demo data added.");
+inline constexpr const char* AdminFileExists = QT_TRANSLATE_NOOP("Msg", "%1 exists already and is not overwritten.");
+inline constexpr const char* AdminDemoAdded = QT_TRANSLATE_NOOP("Msg", "Demo installation laid out in %1: %2 patients, %3 levels, %4 trials.");
+inline constexpr const char* AdminDemoTherapist = QT_TRANSLATE_NOOP("Msg", "Demo therapist: user name %1, password %2");
+inline constexpr const char* AdminDemoTherapistKept = QT_TRANSLATE_NOOP("Msg", "Demo therapist: user name %1 (an existing account: its password is unchanged)");
+inline constexpr const char* AdminDemoRefused = QT_TRANSLATE_NOOP("Msg", "The database in %1 holds %2 patients already: a demo installation is laid out only where there are no patients. Nothing was changed.");
 inline constexpr const char* AdminUserAdded = QT_TRANSLATE_NOOP("Msg", "User %1 added.");
+inline constexpr const char* AdminUserExists = QT_TRANSLATE_NOOP("Msg", "A user named %1 exists already.");
+inline constexpr const char* AdminUserUnknown = QT_TRANSLATE_NOOP("Msg", "There is no user named %1.");
+inline constexpr const char* AdminPasswordChanged = QT_TRANSLATE_NOOP("Msg", "Password of %1 changed.");
+inline constexpr const char* AdminPasswordPrompt = QT_TRANSLATE_NOOP("Msg", "Password for %1: ");
+inline constexpr const char* AdminPasswordRepeat = QT_TRANSLATE_NOOP("Msg", "Repeat the password: ");
+inline constexpr const char* AdminPasswordMismatch = QT_TRANSLATE_NOOP("Msg", "The two passwords differ. Nothing was changed.");
+inline constexpr const char* AdminNoPassword = QT_TRANSLATE_NOOP("Msg", "No password was given on standard input.");
 inline constexpr const char* AdminBadUser = QT_TRANSLATE_NOOP("Msg", "The user name is empty.");
 inline constexpr const char* AdminBadPassword = QT_TRANSLATE_NOOP("Msg", "A password may hold only the letters A to Z and a to z and the digits: the login takes no other key.");
+inline constexpr const char* AdminPatientAdded = QT_TRANSLATE_NOOP("Msg", "Patient %1 %2 added with the key %3.");
+inline constexpr const char* AdminLastNameMissing = QT_TRANSLATE_NOOP("Msg", "The last name (--last-name) is required.");
+inline constexpr const char* AdminBadSex = QT_TRANSLATE_NOOP("Msg", "The sex \"%1\" is neither M nor F.");
+inline constexpr const char* AdminBadBirthDate = QT_TRANSLATE_NOOP("Msg", "The birth date \"%1\" is not a valid past date; write it as %2 or as 1950-12-31.");
+inline constexpr const char* AdminPatientListHeader = QT_TRANSLATE_NOOP("Msg", "Key;Last name;First name;Birth date;Sex;City");
+inline constexpr const char* AdminUserListHeader = QT_TRANSLATE_NOOP("Msg", "Key;Name");
 
 // Level lists and games
 inline constexpr const char* LevelUnreadable = QT_TRANSLATE_NOOP("Msg", "The level \"%1\" cannot be read: %2.");

@@ -53,8 +53,10 @@ void TestSetup::demoInstallationStarts()
 {
     TestInstallation inst;
     SetupInstallation(inst.path());
-    QVERIFY(SeedDemoData(inst.path()));
-    QVERIFY(!SeedDemoData(inst.path())); // patients there: nothing doubled
+    const DemoReport report = SetupDemoInstallation(inst.path());
+    QCOMPARE(report.patients, 8);
+    // Patients there: refused, nothing doubled.
+    QVERIFY_THROWS_EXCEPTION(AppError, SetupDemoInstallation(inst.path()));
 
     ExePath = inst.path() + QLatin1Char('/');
     ConfigPath = ExePath + QLatin1String("Config/");
@@ -62,13 +64,11 @@ void TestSetup::demoInstallationStarts()
     TF_Data data;
     QCOMPARE(messages.texts(), QStringList());
     QVERIFY(!data.EndRequested());
-    QCOMPARE(data.tPat->RecordCount(), 5);
+    QCOMPARE(data.tPat->RecordCount(), 8);
     QCOMPARE(data.tPat->FieldByName("NOM")->AsString(), QStringLiteral("BERNARD"));
     QCOMPARE(PlateNbCapX, 48);
-    for (const DemoUser& user : DemoUsers) {
-        QVERIFY(data.tUser->Locate("NOM", QLatin1String(user.name)));
-        QCOMPARE(data.tUserPASS_WD->AsString(), EncodePassword(QLatin1String(user.password)));
-    }
+    QVERIFY(data.tUser->Locate("NOM", QLatin1String(DemoTherapist.name)));
+    QCOMPARE(data.tUserPASS_WD->AsString(), EncodePassword(QLatin1String(DemoTherapist.password)));
 }
 
 void TestSetup::addUser_data()
@@ -117,7 +117,7 @@ void TestSetup::tool_data()
     QTest::addColumn<QStringList>("args");
     QTest::addColumn<int>("exitCode");
     QTest::addColumn<int>("patients");
-    QTest::newRow("demo") << QStringList{"demo"} << 0 << 5;
+    QTest::newRow("demo") << QStringList{"demo"} << 0 << 8;
     QTest::newRow("init") << QStringList{"init"} << 0 << 0;
     QTest::newRow("unknown command") << QStringList{"drop"} << 2 << -1;
 }
