@@ -291,15 +291,17 @@ bool TLevelEditor::eventFilter(QObject* watched, QEvent* event)
     auto* key = static_cast<QKeyEvent*>(event);
     if (!isCharacterKey(key))
         return false;
-    QObject* box = watched;
+    // An editable combo box hands its keys to its line edit: the filter of
+    // the box applies there too.
+    auto* box = qobject_cast<QWidget*>(watched);
     if (auto* edit = qobject_cast<QLineEdit*>(watched); edit && !m_numberBoxes.contains(edit)) {
         if (auto* combo = qobject_cast<QComboBox*>(edit->parentWidget()))
             box = combo;
     }
     QChar typed = key->text().at(0);
-    if (m_numberBoxes.contains(static_cast<QWidget*>(box)))
+    if (m_numberBoxes.contains(box))
         cbParamKeyPress(box, typed);
-    else if (m_listOnlyBoxes.contains(static_cast<QWidget*>(box)))
+    else if (m_listOnlyBoxes.contains(box))
         cbReadOnlyKeyPress(box, typed);
     else
         return false;

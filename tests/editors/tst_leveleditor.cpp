@@ -54,6 +54,8 @@ private slots:
     void deleteAsks_data();
     void deleteAsks();
     void emptyLevelList();
+    void startRefusedOnClosedTable_data();
+    void startRefusedOnClosedTable();
     void closeRefusedInEditMode();
     void levelListRebuiltOnClose();
     void undecodableRowLeftOut();
@@ -150,6 +152,11 @@ void TestLevelEditor::validateRefused_data()
     QTest::newRow("number beyond the count")
         << EditorStep([](TfmClockParam& e) { TypeInto(e.NumBall[3], "5"); })
         << Msg::tr(Msg::FillAllBallNumbers);
+    // The table refuses a level without a name: the engine's message.
+    QTest::newRow("empty name") << EditorStep([](TfmClockParam& e) {
+        e.T_Code->selectAll();
+        QTest::keyClick(e.T_Code, Qt::Key_Backspace);
+    }) << Msg::tr(Msg::FieldRequired).arg("NIVEAU");
     // A "." passes the key filter; stored, the game could not read the level.
     QTest::newRow("distance with a point")
         << EditorStep([](TfmClockParam& e) { e.cbDist->setCurrentText("5.5"); })
@@ -299,6 +306,27 @@ void TestLevelEditor::emptyLevelList()
     QCOMPARE(f.levelRows(0), 1);
 }
 
+void TestLevelEditor::startRefusedOnClosedTable_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::newRow("new") << "B_New";
+    QTest::newRow("modify") << "B_Modif";
+}
+
+void TestLevelEditor::startRefusedOnClosedTable()
+{
+    QFETCH(QString, button);
+    EditorFixture f;
+    f.fx.addLevel(1, QStringLiteral("Easy"), fourBalls());
+    TfmClockParam& e = f.open();
+    F_Data->tParam->Close();
+    click(e.findChild<QToolButton*>(button));
+    QCOMPARE(f.messages.texts(), QStringList{Msg::tr(Msg::DataSetClosed)});
+    // Nothing is pending, so the editor stays ready to browse.
+    QVERIFY(!e.EditMode());
+    QVERIFY(e.B_New->isEnabled());
+}
+
 void TestLevelEditor::closeRefusedInEditMode()
 {
     EditorFixture f;
@@ -384,6 +412,15 @@ void TestLevelEditor::undecodableRowShownUpToItsFault()
     QCOMPARE(e.cbBallSize->currentText(), QStringLiteral("40"));
     QCOMPARE(e.cbTypeJeu->currentIndex(), -1);
     QCOMPARE(e.cbDist->currentText(), QString());
+
+    // Cancel shows the row again (reported again) and leaves edit mode all
+    // the same: nothing is pending any more.
+    click(e.B_Modif);
+    f.messages.clear();
+    click(e.B_Cancel);
+    QCOMPARE(f.messages.texts().size(), 1);
+    QVERIFY(!e.EditMode());
+    QCOMPARE(F_Data->tParam->State(), TDataSetState::Browse);
 }
 
 void TestLevelEditor::levelTwoHundredFiftySixRefused()
