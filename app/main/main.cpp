@@ -4,12 +4,27 @@
 #include "Application.h"
 #include "Data.h"
 #include "Define.h"
+#include "GameModules.h"
 #include "SteplinkDriver.h"
 #include "TF_Confirm.h"
 #include "TfmBalvoroMain.h"
 #include "TfmColor.h"
 #include "TfmInitPos.h"
 #include "TfmLoad.h"
+#include "clock/TfmClock.h"
+#include "clock/TfmClockParam.h"
+
+namespace {
+
+// The games of this installation; the main window creates their windows.
+void RegisterGames()
+{
+    RegisterGameModule({GameType::Clock,
+                        [](QWidget* parent) -> QDialog* { return new TfmClockParam(parent); },
+                        [](QWidget* parent) -> QDialog* { return CreateClockWindow(parent); }});
+}
+
+} // namespace
 
 int main(int argc, char* argv[])
 {
@@ -32,6 +47,7 @@ int main(int argc, char* argv[])
     // The login is not part of the start yet: the data module opens and the
     // main window follows at once.
     if (exitCode == 0) {
+        RegisterGames();
         RunGuarded([] {
             F_Data = new TF_Data;
             if (F_Data->EndRequested())
