@@ -426,6 +426,10 @@ void TfmClockParam::ShowParam(const QString& param)
     cbTypeJeu->setCurrentIndex(layout);
     cbTypeJeuChange();
 
+    // The preview reads the count and the distance as numbers: a row that
+    // does not hold numbers there is reported with its name.
+    integer(F::BallNb);
+    integer(F::Dist);
     cbBallNb->setCurrentText(reader.text(F::BallNb));
     cbDist->setCurrentText(reader.text(F::Dist));
     LayOutPreview();

@@ -382,10 +382,16 @@ void TestLevelEditor::undecodableRowLeftOut()
     QCOMPARE(Clock::Configs.Names(), (QStringList{"Alpha", "Gamma"}));
     QCOMPARE(Clock::Configs.At(1)->Dist, 70);
 
-    // Each rebuild reports it once again, the others stay available.
+    // Shown in the editor, it is reported by its name as well.
     f.messages.clear();
     e.show();
-    F_Data->tParam->First();
+    F_Data->tParam->Next();
+    QCOMPARE(e.T_Code->text(), QStringLiteral("Broken"));
+    QCOMPARE(f.messages.texts().size(), 1);
+    QVERIFY(f.messages.texts()[0].contains(QStringLiteral("\"Broken\"")));
+    QCOMPARE(e.cbDist->currentText(), QString());
+
+    // Each rebuild reports it once again, the others stay available.
     f.messages.clear();
     e.close();
     QCOMPARE(f.messages.texts().size(), 1);
