@@ -20,29 +20,30 @@
 
 namespace {
 
+// Folders of an installation copied from Windows may be named in any case.
 QString dataFolder(const QString& dir)
 {
-    return QDir(dir).filePath(QLatin1String(FileName::DataFolder));
+    return ResolveFileName(dir, QLatin1String(FileName::DataFolder));
 }
 
 QString databaseFile(const QString& dir)
 {
-    return QDir(dataFolder(dir)).filePath(QLatin1String(DatabaseFileName));
+    return ResolveFileName(dataFolder(dir), QLatin1String(DatabaseFileName));
 }
 
 QString configFolder(const QString& dir)
 {
-    return QDir(dir).filePath(QLatin1String(FileName::ConfigFolder));
+    return ResolveFileName(dir, QLatin1String(FileName::ConfigFolder));
 }
 
 QString programIni(const QString& dir)
 {
-    return QDir(configFolder(dir)).filePath(QLatin1String(FileName::ProgramIni));
+    return ResolveFileName(configFolder(dir), QLatin1String(FileName::ProgramIni));
 }
 
 QString deviceIni(const QString& dir)
 {
-    return QDir(dir).filePath(QLatin1String(FileName::DeviceIni));
+    return ResolveFileName(dir, QLatin1String(FileName::DeviceIni));
 }
 
 [[noreturn]] void notWritten(const QString& path)
@@ -243,10 +244,9 @@ void createProgramIni(const QString& dir, FileJournal& journal, QStringList* kep
 void createDeviceIni(const QString& dir, int lastUser, FileJournal& journal, QStringList* kept)
 {
     const QString path = deviceIni(dir);
-    // The device INI may exist in any case of its name.
-    if (QFileInfo::exists(ResolveFileName(dir, QLatin1String(FileName::DeviceIni)))) {
+    if (QFileInfo::exists(path)) {
         if (kept)
-            kept->append(ResolveFileName(dir, QLatin1String(FileName::DeviceIni)));
+            kept->append(path);
         return;
     }
     journal.createdFile(path);
@@ -315,6 +315,11 @@ QByteArray labyrinthFile(const QStringList& maze)
 
 } // namespace
 
+QString DatabaseFilePath(const QString& dir)
+{
+    return databaseFile(dir);
+}
+
 QStringList SetupInstallation(const QString& dir)
 {
     FileJournal journal;
@@ -349,13 +354,19 @@ DemoReport SetupDemoInstallation(const QString& dir)
 
         createProgramIni(dir, journal, &report.kept);
 
+        // The platform models, each added when Plates.DB does not know it.
         TTable& plates = store.open(Tables::Plates);
-        if (!plates.Locate(QStringLiteral("Name"), QLatin1String(DemoPlate), Qt::CaseInsensitive)) {
-            appendRow(
-                plates,
-                {{"Name", QLatin1String(DemoPlate)}, {"NbCapX", DemoPlateSensors}, {"DimCapX", 8}});
-            appendRow(plates,
-                      {{"Name", QStringLiteral("PLT3000")}, {"NbCapX", 64}, {"DimCapX", 8}});
+        const struct
+        {
+            const char* name;
+            int sensors;
+        } models[] = {{DemoPlate, DemoPlateSensors}, {"PLT3000", 64}};
+        for (const auto& model : models) {
+            if (!plates.Locate(QStringLiteral("Name"), QLatin1String(model.name),
+                               Qt::CaseInsensitive))
+                appendRow(plates, {{"Name", QLatin1String(model.name)},
+                                   {"NbCapX", model.sensors},
+                                   {"DimCapX", 8}});
         }
 
         // An account of the therapist's name is kept with its own password.

@@ -21,6 +21,10 @@ struct DemoAccount
 // The therapist account of the demo installation.
 inline constexpr DemoAccount DemoTherapist{"THERAPIST", "balance1"};
 
+// The database file of the installation `dir`, found without regard to the
+// case of its folder and file names; it need not exist.
+QString DatabaseFilePath(const QString& dir);
+
 // Lays out DATA/ with the five empty tables, Config/Balvoro.ini and
 // Steplink.ini in `dir`. What exists already is kept as it is. Returns the
 // paths created.

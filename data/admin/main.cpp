@@ -10,7 +10,6 @@
 #include "Define.h"
 #include "MessageTable.h"
 #include "PasswordInput.h"
-#include "Schema.h"
 #include "Setup.h"
 
 #include <QCoreApplication>
@@ -170,9 +169,7 @@ QString installationFolder(const CommandLine& line)
 
 void requireDatabase(const QString& dir)
 {
-    const QString file = QDir(dir).filePath(QLatin1String(FileName::DataFolder) + QLatin1Char('/') +
-                                            QLatin1String(DatabaseFileName));
-    if (!QFileInfo::exists(file))
+    if (!QFileInfo::exists(DatabaseFilePath(dir)))
         throw AppError(Msg::tr(Msg::AdminNoDatabase).arg(QDir::toNativeSeparators(dir)));
 }
 
