@@ -244,24 +244,12 @@
         <translation>Utilisateur ou mot de passe incorrect !</translation>
     </message>
     <message>
-        <source>Usage: balvoro-admin init DIR | demo DIR | adduser DIR NAME PASSWORD</source>
-        <translation>Usage: balvoro-admin init DIR | demo DIR | adduser DIR NAME PASSWORD</translation>
-    </message>
-    <message>
         <source>Created %1</source>
         <translation>Created %1</translation>
     </message>
     <message>
         <source>%1 cannot be written.</source>
         <translation>%1 cannot be written.</translation>
-    </message>
-    <message>
-        <source>Demo data added. Users (name/password): %1</source>
-        <translation>Demo data added. Users (name/password): %1</translation>
-    </message>
-    <message>
-        <source>The database holds patients already: no demo data added.</source>
-        <translation>The database holds patients already: no demo data added.</translation>
     </message>
     <message>
         <source>User %1 added.</source>
@@ -302,6 +290,198 @@
     <message>
         <source>A game holds at most %1 levels. Delete a level before creating another one.</source>
         <translation>A game holds at most %1 levels. Delete a level before creating another one.</translation>
+    </message>
+    <message>
+        <source>Plate disconnected or defective !</source>
+        <translation>Plate disconnected or defective !</translation>
+    </message>
+    <message>
+        <source>Erreur DLL Steplink code : </source>
+        <translation>Erreur DLL Steplink code : </translation>
+    </message>
+    <message>
+        <source>Do you want to delete the selected trial ?</source>
+        <translation>Do you want to delete the selected trial ?</translation>
+    </message>
+    <message>
+        <source>No dictionary files</source>
+        <translation>No dictionary files</translation>
+    </message>
+    <message>
+        <source>The level editor of the game %1 is not part of this installation.</source>
+        <translation>The level editor of the game %1 is not part of this installation.</translation>
+    </message>
+    <message>
+        <source>The game %1 is not part of this installation.</source>
+        <translation>The game %1 is not part of this installation.</translation>
+    </message>
+    <message>
+        <source>Usage: balvoro-admin [--dir DIR] COMMAND [ARGUMENTS]
+Commands:
+  init [DIR]       create the DATA folder with its empty tables, Config/Balvoro.ini and Steplink.ini
+  demo [DIR]       lay out a demo installation: demo therapist, patients, trials, levels
+  add-user NAME    add a user; the password is read without echo, or from standard input
+  passwd NAME      give a user a new password, read the same way
+  add-patient --last-name NAME [--first-name NAME] [--birth-date MM/DD/YYYY] [--sex M|F]
+              [--foot-size SIZE] [--address TEXT] [--postal-code CODE] [--city CITY] [--note TEXT]
+  list-patients    list the patients
+  list-users       list the user names
+DIR is the installation folder: the folder of balvoro-admin, unless --dir or the environment variable BALVORO_DIR names another.</source>
+        <translation>Usage: balvoro-admin [--dir DIR] COMMAND [ARGUMENTS]
+Commands:
+  init [DIR]       create the DATA folder with its empty tables, Config/Balvoro.ini and Steplink.ini
+  demo [DIR]       lay out a demo installation: demo therapist, patients, trials, levels
+  add-user NAME    add a user; the password is read without echo, or from standard input
+  passwd NAME      give a user a new password, read the same way
+  add-patient --last-name NAME [--first-name NAME] [--birth-date MM/DD/YYYY] [--sex M|F]
+              [--foot-size SIZE] [--address TEXT] [--postal-code CODE] [--city CITY] [--note TEXT]
+  list-patients    list the patients
+  list-users       list the user names
+DIR is the installation folder: the folder of balvoro-admin, unless --dir or the environment variable BALVORO_DIR names another.</translation>
+    </message>
+    <message>
+        <source>No command given.</source>
+        <translation>No command given.</translation>
+    </message>
+    <message>
+        <source>Unknown command "%1".</source>
+        <translation>Unknown command "%1".</translation>
+    </message>
+    <message>
+        <source>Unknown option "%1".</source>
+        <translation>Unknown option "%1".</translation>
+    </message>
+    <message>
+        <source>The option %1 does not belong to the command %2.</source>
+        <translation>The option %1 does not belong to the command %2.</translation>
+    </message>
+    <message>
+        <source>The option %1 needs a value.</source>
+        <translation>The option %1 needs a value.</translation>
+    </message>
+    <message>
+        <source>The option %1 is given twice.</source>
+        <translation>The option %1 is given twice.</translation>
+    </message>
+    <message>
+        <source>Wrong number of arguments for the command %1.</source>
+        <translation>Wrong number of arguments for the command %1.</translation>
+    </message>
+    <message>
+        <source>The installation folder is given twice.</source>
+        <translation>The installation folder is given twice.</translation>
+    </message>
+    <message>
+        <source>%1 holds no database. Create it first with: balvoro-admin init</source>
+        <translation>%1 holds no database. Create it first with: balvoro-admin init</translation>
+    </message>
+    <message>
+        <source>Kept %1 as it was.</source>
+        <translation>Kept %1 as it was.</translation>
+    </message>
+    <message>
+        <source>%1 exists already and is not overwritten.</source>
+        <translation>%1 exists already and is not overwritten.</translation>
+    </message>
+    <message>
+        <source>Demo installation laid out in %1: %2 patients, %3 levels, %4 trials.</source>
+        <translation>Demo installation laid out in %1: %2 patients, %3 levels, %4 trials.</translation>
+    </message>
+    <message>
+        <source>Demo therapist: user name %1, password %2</source>
+        <translation>Demo therapist: user name %1, password %2</translation>
+    </message>
+    <message>
+        <source>Demo therapist: user name %1 (an existing account: its password is unchanged)</source>
+        <translation>Demo therapist: user name %1 (an existing account: its password is unchanged)</translation>
+    </message>
+    <message>
+        <source>The database in %1 holds %2 patients already: a demo installation is laid out only where there are no patients. Nothing was changed.</source>
+        <translation>The database in %1 holds %2 patients already: a demo installation is laid out only where there are no patients. Nothing was changed.</translation>
+    </message>
+    <message>
+        <source>A user named %1 exists already.</source>
+        <translation>A user named %1 exists already.</translation>
+    </message>
+    <message>
+        <source>There is no user named %1.</source>
+        <translation>There is no user named %1.</translation>
+    </message>
+    <message>
+        <source>Password of %1 changed.</source>
+        <translation>Password of %1 changed.</translation>
+    </message>
+    <message>
+        <source>Password for %1: </source>
+        <translation>Password for %1: </translation>
+    </message>
+    <message>
+        <source>Repeat the password: </source>
+        <translation>Repeat the password: </translation>
+    </message>
+    <message>
+        <source>The two passwords differ. Nothing was changed.</source>
+        <translation>The two passwords differ. Nothing was changed.</translation>
+    </message>
+    <message>
+        <source>No password was given on standard input.</source>
+        <translation>No password was given on standard input.</translation>
+    </message>
+    <message>
+        <source>Patient %1 %2 added with the key %3.</source>
+        <translation>Patient %1 %2 added with the key %3.</translation>
+    </message>
+    <message>
+        <source>The last name (--last-name) is required.</source>
+        <translation>The last name (--last-name) is required.</translation>
+    </message>
+    <message>
+        <source>The sex "%1" is neither M nor F.</source>
+        <translation>The sex "%1" is neither M nor F.</translation>
+    </message>
+    <message>
+        <source>The birth date "%1" is not a valid past date; write it as %2 or as 1950-12-31.</source>
+        <translation>The birth date "%1" is not a valid past date; write it as %2 or as 1950-12-31.</translation>
+    </message>
+    <message>
+        <source>Key;Last name;First name;Birth date;Sex;City</source>
+        <translation>Key;Last name;First name;Birth date;Sex;City</translation>
+    </message>
+    <message>
+        <source>Key;Name</source>
+        <translation>Key;Name</translation>
+    </message>
+    <message>
+        <source>Please fill all parameters !</source>
+        <translation>Please fill all parameters !</translation>
+    </message>
+    <message>
+        <source>This code is already used ! Please modify it.</source>
+        <translation>This code is already used ! Please modify it.</translation>
+    </message>
+    <message>
+        <source>Edition mode activate ... You must cancel or validate !</source>
+        <translation>Edition mode activate ... You must cancel or validate !</translation>
+    </message>
+    <message>
+        <source>Do you really want to delete %1 ?</source>
+        <translation>Do you really want to delete %1 ?</translation>
+    </message>
+    <message>
+        <source>Please enter whole numbers only: "%1" is not one.</source>
+        <translation>Please enter whole numbers only: "%1" is not one.</translation>
+    </message>
+    <message>
+        <source>Please fill all ball numbers !</source>
+        <translation>Please fill all ball numbers !</translation>
+    </message>
+    <message>
+        <source>Do you want to play again ?</source>
+        <translation>Do you want to play again ?</translation>
+    </message>
+    <message>
+        <source>Game over ! Do you want to play again ?</source>
+        <translation>Game over ! Do you want to play again ?</translation>
     </message>
 </context>
 <context>
@@ -401,6 +581,334 @@
     </message>
 </context>
 <context>
+    <name>TLevelEditor</name>
+    <message>
+        <source>New</source>
+        <translation>New</translation>
+    </message>
+    <message>
+        <source>Modify</source>
+        <translation>Modify</translation>
+    </message>
+    <message>
+        <source>Validate</source>
+        <translation>Validate</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <translation>Level</translation>
+    </message>
+    <message>
+        <source>Choix du personnage</source>
+        <translation>Choix du personnage</translation>
+    </message>
+    <message>
+        <source>Bitmaps (*.bmp)</source>
+        <translation>Bitmaps (*.bmp)</translation>
+    </message>
+</context>
+<context>
+    <name>TfmBalvoroMain</name>
+    <message>
+        <source>Patient</source>
+        <translation>Patient</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Search</translation>
+    </message>
+    <message>
+        <source>Visible</source>
+        <translation>Visible</translation>
+    </message>
+    <message>
+        <source>Visible data</source>
+        <translation>Visible data</translation>
+    </message>
+    <message>
+        <source>Male</source>
+        <translation>Male</translation>
+    </message>
+    <message>
+        <source>Female</source>
+        <translation>Female</translation>
+    </message>
+    <message>
+        <source>Last Name</source>
+        <translation>Last Name</translation>
+    </message>
+    <message>
+        <source>First Name</source>
+        <translation>First Name</translation>
+    </message>
+    <message>
+        <source>Date of Birth</source>
+        <translation>Date of Birth</translation>
+    </message>
+    <message>
+        <source>Foot Size</source>
+        <translation>Foot Size</translation>
+    </message>
+    <message>
+        <source>Sex</source>
+        <translation>Sex</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Address</translation>
+    </message>
+    <message>
+        <source>City Code</source>
+        <translation>City Code</translation>
+    </message>
+    <message>
+        <source>City</source>
+        <translation>City</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>Exercises</source>
+        <translation>Exercises</translation>
+    </message>
+    <message>
+        <source>Ping Pong</source>
+        <translation>Ping Pong</translation>
+    </message>
+    <message>
+        <source>Clock</source>
+        <translation>Clock</translation>
+    </message>
+    <message>
+        <source>Target</source>
+        <translation>Target</translation>
+    </message>
+    <message>
+        <source>HoolaHoop</source>
+        <translation>HoolaHoop</translation>
+    </message>
+    <message>
+        <source>PacMan</source>
+        <translation>PacMan</translation>
+    </message>
+    <message>
+        <source>Parameters</source>
+        <translation>Parameters</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Trials</source>
+        <translation>Trials</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Print</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>History of Performance</source>
+        <translation>History of Performance</translation>
+    </message>
+    <message>
+        <source>&amp;Files</source>
+        <translation>&amp;Files</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Quit</translation>
+    </message>
+    <message>
+        <source>&amp;Parameters</source>
+        <translation>&amp;Parameters</translation>
+    </message>
+    <message>
+        <source>&amp;Background Color</source>
+        <translation>&amp;Background Color</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>&amp;Language</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>&amp;About</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Time</translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <translation>Level</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Score</translation>
+    </message>
+    <message>
+        <source>Surface Area</source>
+        <translation>Surface Area</translation>
+    </message>
+    <message>
+        <source>Trial</source>
+        <translation>Trial</translation>
+    </message>
+</context>
+<context>
+    <name>TfmClock</name>
+    <message>
+        <source>Clock</source>
+        <translation>Clock</translation>
+    </message>
+    <message>
+        <source>Exercise Name :</source>
+        <translation>Exercise Name :</translation>
+    </message>
+</context>
+<context>
+    <name>TfmClockParam</name>
+    <message>
+        <source>Exercise Name :</source>
+        <translation>Exercise Name :</translation>
+    </message>
+    <message>
+        <source>Movement :</source>
+        <translation>Movement :</translation>
+    </message>
+    <message>
+        <source>Absolute</source>
+        <translation>Absolute</translation>
+    </message>
+    <message>
+        <source>Differential</source>
+        <translation>Differential</translation>
+    </message>
+    <message>
+        <source>Absolute &amp; Trailing effect</source>
+        <translation>Absolute &amp; Trailing effect</translation>
+    </message>
+    <message>
+        <source>Differential &amp; Trailing effect</source>
+        <translation>Differential &amp; Trailing effect</translation>
+    </message>
+    <message>
+        <source>Type :</source>
+        <translation>Type :</translation>
+    </message>
+    <message>
+        <source>Circle</source>
+        <translation>Circle</translation>
+    </message>
+    <message>
+        <source>1/4 Circle to the front</source>
+        <translation>1/4 Circle to the front</translation>
+    </message>
+    <message>
+        <source>1/4 Circle to the posterior</source>
+        <translation>1/4 Circle to the posterior</translation>
+    </message>
+    <message>
+        <source>1/4 Circle to the left</source>
+        <translation>1/4 Circle to the left</translation>
+    </message>
+    <message>
+        <source>1/4 Circle to the right</source>
+        <translation>1/4 Circle to the right</translation>
+    </message>
+    <message>
+        <source>Ball Number :</source>
+        <translation>Ball Number :</translation>
+    </message>
+    <message>
+        <source>Distance :</source>
+        <translation>Distance :</translation>
+    </message>
+    <message>
+        <source>Ball Size :</source>
+        <translation>Ball Size :</translation>
+    </message>
+    <message>
+        <source>Speed :</source>
+        <translation>Speed :</translation>
+    </message>
+    <message>
+        <source>Grid :</source>
+        <translation>Grid :</translation>
+    </message>
+    <message>
+        <source>Center :</source>
+        <translation>Center :</translation>
+    </message>
+    <message>
+        <source>Random Numbers :</source>
+        <translation>Random Numbers :</translation>
+    </message>
+    <message>
+        <source>Ball Color :</source>
+        <translation>Ball Color :</translation>
+    </message>
+    <message>
+        <source>Color of Target :</source>
+        <translation>Color of Target :</translation>
+    </message>
+    <message>
+        <source>Color of Number :</source>
+        <translation>Color of Number :</translation>
+    </message>
+    <message>
+        <source>Diagonales :</source>
+        <translation>Diagonales :</translation>
+    </message>
+    <message>
+        <source>Cibles :</source>
+        <translation>Cibles :</translation>
+    </message>
+    <message>
+        <source>Son :</source>
+        <translation>Son :</translation>
+    </message>
+    <message>
+        <source>Visibilité :</source>
+        <translation>Visibilité :</translation>
+    </message>
+    <message>
+        <source>Chenille :</source>
+        <translation>Chenille :</translation>
+    </message>
+    <message>
+        <source>Taille Personnage :</source>
+        <translation>Taille Personnage :</translation>
+    </message>
+    <message>
+        <source>Personnage :</source>
+        <translation>Personnage :</translation>
+    </message>
+    <message>
+        <source>Parameters of Clock</source>
+        <translation>Parameters of Clock</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Delete</translation>
+    </message>
+</context>
+<context>
     <name>TfmColor</name>
     <message>
         <source>Color</source>
@@ -416,6 +924,29 @@
     </message>
 </context>
 <context>
+    <name>TfmGame</name>
+    <message>
+        <source>Exercise Level :</source>
+        <translation>Exercise Level :</translation>
+    </message>
+    <message>
+        <source>Score :</source>
+        <translation>Score :</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Quit</translation>
+    </message>
+</context>
+<context>
     <name>TfmInitPos</name>
     <message>
         <source>Init position</source>
@@ -424,6 +955,56 @@
     <message>
         <source>&amp;Save</source>
         <translation>&amp;Save</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>TfmLanguage</name>
+    <message>
+        <source>Language</source>
+        <translation>Language</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>TfmLoad</name>
+    <message>
+        <source>Loading</source>
+        <translation>Loading</translation>
+    </message>
+    <message>
+        <source>NAME</source>
+        <translation>NAME</translation>
+    </message>
+    <message>
+        <source>FIRST NAME</source>
+        <translation>FIRST NAME</translation>
+    </message>
+    <message>
+        <source>DATE</source>
+        <translation>DATE</translation>
+    </message>
+    <message>
+        <source>TIME</source>
+        <translation>TIME</translation>
+    </message>
+    <message>
+        <source>TYPE</source>
+        <translation>TYPE</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>

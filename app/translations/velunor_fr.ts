@@ -244,24 +244,12 @@
         <translation>Utilisateur ou mot de passe incorrect !</translation>
     </message>
     <message>
-        <source>Usage: balvoro-admin init DIR | demo DIR | adduser DIR NAME PASSWORD</source>
-        <translation>Usage : balvoro-admin init DOSSIER | demo DOSSIER | adduser DOSSIER NOM MOT_DE_PASSE</translation>
-    </message>
-    <message>
         <source>Created %1</source>
         <translation>Créé : %1</translation>
     </message>
     <message>
         <source>%1 cannot be written.</source>
         <translation>%1 ne peut pas être écrit.</translation>
-    </message>
-    <message>
-        <source>Demo data added. Users (name/password): %1</source>
-        <translation>Données de démonstration ajoutées. Utilisateurs (nom/mot de passe) : %1</translation>
-    </message>
-    <message>
-        <source>The database holds patients already: no demo data added.</source>
-        <translation>La base de données contient déjà des patients : aucune donnée de démonstration ajoutée.</translation>
     </message>
     <message>
         <source>User %1 added.</source>
@@ -302,6 +290,188 @@
     <message>
         <source>A game holds at most %1 levels. Delete a level before creating another one.</source>
         <translation>Un jeu compte au plus %1 niveaux. Supprimez un niveau avant d'en créer un autre.</translation>
+    </message>
+    <message>
+        <source>Plate disconnected or defective !</source>
+        <translation>Plateau déconnecté ou défectueux !</translation>
+    </message>
+    <message>
+        <source>Erreur DLL Steplink code : </source>
+        <translation>Erreur DLL Steplink code : </translation>
+    </message>
+    <message>
+        <source>Do you want to delete the selected trial ?</source>
+        <translation>Voulez-vous supprimer l'essai sélectionné ?</translation>
+    </message>
+    <message>
+        <source>No dictionary files</source>
+        <translation>Aucun fichier de dictionnaire</translation>
+    </message>
+    <message>
+        <source>The level editor of the game %1 is not part of this installation.</source>
+        <translation>L'éditeur de niveaux du jeu %1 ne fait pas partie de cette installation.</translation>
+    </message>
+    <message>
+        <source>The game %1 is not part of this installation.</source>
+        <translation>Le jeu %1 ne fait pas partie de cette installation.</translation>
+    </message>
+    <message>
+        <source>Usage: balvoro-admin [--dir DIR] COMMAND [ARGUMENTS]
+Commands:
+  init [DIR]       create the DATA folder with its empty tables, Config/Balvoro.ini and Steplink.ini
+  demo [DIR]       lay out a demo installation: demo therapist, patients, trials, levels
+  add-user NAME    add a user; the password is read without echo, or from standard input
+  passwd NAME      give a user a new password, read the same way
+  add-patient --last-name NAME [--first-name NAME] [--birth-date MM/DD/YYYY] [--sex M|F]
+              [--foot-size SIZE] [--address TEXT] [--postal-code CODE] [--city CITY] [--note TEXT]
+  list-patients    list the patients
+  list-users       list the user names
+DIR is the installation folder: the folder of balvoro-admin, unless --dir or the environment variable BALVORO_DIR names another.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>No command given.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Unknown command "%1".</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Unknown option "%1".</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>The option %1 does not belong to the command %2.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>The option %1 needs a value.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>The option %1 is given twice.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Wrong number of arguments for the command %1.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>The installation folder is given twice.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>%1 holds no database. Create it first with: balvoro-admin init</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Kept %1 as it was.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>%1 exists already and is not overwritten.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Demo installation laid out in %1: %2 patients, %3 levels, %4 trials.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Demo therapist: user name %1, password %2</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Demo therapist: user name %1 (an existing account: its password is unchanged)</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>The database in %1 holds %2 patients already: a demo installation is laid out only where there are no patients. Nothing was changed.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>A user named %1 exists already.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>There is no user named %1.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Password of %1 changed.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Password for %1: </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Repeat the password: </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>The two passwords differ. Nothing was changed.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>No password was given on standard input.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Patient %1 %2 added with the key %3.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>The last name (--last-name) is required.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>The sex "%1" is neither M nor F.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>The birth date "%1" is not a valid past date; write it as %2 or as 1950-12-31.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Key;Last name;First name;Birth date;Sex;City</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Key;Name</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Please fill all parameters !</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>This code is already used ! Please modify it.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Edition mode activate ... You must cancel or validate !</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Do you really want to delete %1 ?</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Please enter whole numbers only: "%1" is not one.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Please fill all ball numbers !</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Do you want to play again ?</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Game over ! Do you want to play again ?</source>
+        <translation type="unfinished" />
     </message>
 </context>
 <context>
@@ -401,6 +571,334 @@
     </message>
 </context>
 <context>
+    <name>TLevelEditor</name>
+    <message>
+        <source>New</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Modify</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Validate</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <translation>Niveau</translation>
+    </message>
+    <message>
+        <source>Choix du personnage</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Bitmaps (*.bmp)</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
+    <name>TfmBalvoroMain</name>
+    <message>
+        <source>Patient</source>
+        <translation>Patient</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Rechercher</translation>
+    </message>
+    <message>
+        <source>Visible</source>
+        <translation>Visible</translation>
+    </message>
+    <message>
+        <source>Visible data</source>
+        <translation>Données visibles</translation>
+    </message>
+    <message>
+        <source>Male</source>
+        <translation>Homme</translation>
+    </message>
+    <message>
+        <source>Female</source>
+        <translation>Femme</translation>
+    </message>
+    <message>
+        <source>Last Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>First Name</source>
+        <translation>Prénom</translation>
+    </message>
+    <message>
+        <source>Date of Birth</source>
+        <translation>Date de naissance</translation>
+    </message>
+    <message>
+        <source>Foot Size</source>
+        <translation>Pointure</translation>
+    </message>
+    <message>
+        <source>Sex</source>
+        <translation>Sexe</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Adresse</translation>
+    </message>
+    <message>
+        <source>City Code</source>
+        <translation>Code postal</translation>
+    </message>
+    <message>
+        <source>City</source>
+        <translation>Ville</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>Exercises</source>
+        <translation>Exercices</translation>
+    </message>
+    <message>
+        <source>Ping Pong</source>
+        <translation>Ping Pong</translation>
+    </message>
+    <message>
+        <source>Clock</source>
+        <translation>Horloge</translation>
+    </message>
+    <message>
+        <source>Target</source>
+        <translation>Cible</translation>
+    </message>
+    <message>
+        <source>HoolaHoop</source>
+        <translation>HoolaHoop</translation>
+    </message>
+    <message>
+        <source>PacMan</source>
+        <translation>PacMan</translation>
+    </message>
+    <message>
+        <source>Parameters</source>
+        <translation>Paramètres</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Démarrer</translation>
+    </message>
+    <message>
+        <source>Trials</source>
+        <translation>Essais</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Imprimer</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>History of Performance</source>
+        <translation>Historique des performances</translation>
+    </message>
+    <message>
+        <source>&amp;Files</source>
+        <translation>&amp;Fichiers</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>&amp;Parameters</source>
+        <translation>&amp;Paramètres</translation>
+    </message>
+    <message>
+        <source>&amp;Background Color</source>
+        <translation>&amp;Couleur de fond</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>&amp;Langue</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>À &amp;propos</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Temps</translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <translation>Niveau</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Score</translation>
+    </message>
+    <message>
+        <source>Surface Area</source>
+        <translation>Surface</translation>
+    </message>
+    <message>
+        <source>Trial</source>
+        <translation>Essai</translation>
+    </message>
+</context>
+<context>
+    <name>TfmClock</name>
+    <message>
+        <source>Clock</source>
+        <translation>Horloge</translation>
+    </message>
+    <message>
+        <source>Exercise Name :</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
+    <name>TfmClockParam</name>
+    <message>
+        <source>Exercise Name :</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Movement :</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Absolute</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Differential</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Absolute &amp; Trailing effect</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Differential &amp; Trailing effect</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Type :</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Circle</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>1/4 Circle to the front</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>1/4 Circle to the posterior</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>1/4 Circle to the left</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>1/4 Circle to the right</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Ball Number :</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Distance :</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Ball Size :</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Speed :</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Grid :</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Center :</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Random Numbers :</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Ball Color :</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Color of Target :</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Color of Number :</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Diagonales :</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Cibles :</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Son :</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Visibilité :</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Chenille :</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Taille Personnage :</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Personnage :</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Parameters of Clock</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Supprimer</translation>
+    </message>
+</context>
+<context>
     <name>TfmColor</name>
     <message>
         <source>Color</source>
@@ -416,6 +914,29 @@
     </message>
 </context>
 <context>
+    <name>TfmGame</name>
+    <message>
+        <source>Exercise Level :</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Score :</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Démarrer</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+</context>
+<context>
     <name>TfmInitPos</name>
     <message>
         <source>Init position</source>
@@ -424,6 +945,56 @@
     <message>
         <source>&amp;Save</source>
         <translation>&amp;Enregistrer</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>TfmLanguage</name>
+    <message>
+        <source>Language</source>
+        <translation>Langue</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>TfmLoad</name>
+    <message>
+        <source>Loading</source>
+        <translation>Chargement</translation>
+    </message>
+    <message>
+        <source>NAME</source>
+        <translation>NOM</translation>
+    </message>
+    <message>
+        <source>FIRST NAME</source>
+        <translation>PRÉNOM</translation>
+    </message>
+    <message>
+        <source>DATE</source>
+        <translation>DATE</translation>
+    </message>
+    <message>
+        <source>TIME</source>
+        <translation>HEURE</translation>
+    </message>
+    <message>
+        <source>TYPE</source>
+        <translation>TYPE</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
