@@ -467,11 +467,11 @@ DIR is the installation folder: the folder of balvoro-admin, unless --dir or the
     </message>
     <message>
         <source>Do you want to play again ?</source>
-        <translation type="unfinished" />
+        <translation>Voulez-vous rejouer ?</translation>
     </message>
     <message>
         <source>Game over ! Do you want to play again ?</source>
-        <translation type="unfinished" />
+        <translation>Partie terminée ! Voulez-vous rejouer ?</translation>
     </message>
 </context>
 <context>
@@ -768,14 +768,14 @@ DIR is the installation folder: the folder of balvoro-admin, unless --dir or the
     </message>
     <message>
         <source>Exercise Name :</source>
-        <translation type="unfinished" />
+        <translation>Nom de l'exercice :</translation>
     </message>
 </context>
 <context>
     <name>TfmClockParam</name>
     <message>
         <source>Exercise Name :</source>
-        <translation type="unfinished" />
+        <translation>Nom de l'exercice :</translation>
     </message>
     <message>
         <source>Movement :</source>
@@ -917,11 +917,11 @@ DIR is the installation folder: the folder of balvoro-admin, unless --dir or the
     <name>TfmGame</name>
     <message>
         <source>Exercise Level :</source>
-        <translation type="unfinished" />
+        <translation>Niveau de l'exercice :</translation>
     </message>
     <message>
         <source>Score :</source>
-        <translation type="unfinished" />
+        <translation>Score :</translation>
     </message>
     <message>
         <source>Start</source>
@@ -929,7 +929,7 @@ DIR is the installation folder: the folder of balvoro-admin, unless --dir or the
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished" />
+        <translation>Arrêter</translation>
     </message>
     <message>
         <source>&amp;Quit</source>
