@@ -483,6 +483,10 @@ DIR is the installation folder: the folder of balvoro-admin, unless --dir or the
         <source>Game over ! Do you want to play again ?</source>
         <translation>Game over ! Do you want to play again ?</translation>
     </message>
+    <message>
+        <source>Please close the other Ardentis applications !</source>
+        <translation>Please close the other Ardentis applications !</translation>
+    </message>
 </context>
 <context>
     <name>ReportPreviewWindow</name>

@@ -443,27 +443,27 @@ DIR is the installation folder: the folder of balvoro-admin, unless --dir or the
     </message>
     <message>
         <source>Please fill all parameters !</source>
-        <translation type="unfinished" />
+        <translation>Veuillez remplir tous les paramètres !</translation>
     </message>
     <message>
         <source>This code is already used ! Please modify it.</source>
-        <translation type="unfinished" />
+        <translation>Ce code est déjà utilisé ! Veuillez le modifier.</translation>
     </message>
     <message>
         <source>Edition mode activate ... You must cancel or validate !</source>
-        <translation type="unfinished" />
+        <translation>Mode édition activé ... Vous devez annuler ou valider !</translation>
     </message>
     <message>
         <source>Do you really want to delete %1 ?</source>
-        <translation type="unfinished" />
+        <translation>Voulez-vous vraiment supprimer %1 ?</translation>
     </message>
     <message>
         <source>Please enter whole numbers only: "%1" is not one.</source>
-        <translation type="unfinished" />
+        <translation>Veuillez saisir uniquement des nombres entiers : « %1 » n'en est pas un.</translation>
     </message>
     <message>
         <source>Please fill all ball numbers !</source>
-        <translation type="unfinished" />
+        <translation>Veuillez remplir tous les numéros des balles !</translation>
     </message>
     <message>
         <source>Do you want to play again ?</source>
@@ -472,6 +472,10 @@ DIR is the installation folder: the folder of balvoro-admin, unless --dir or the
     <message>
         <source>Game over ! Do you want to play again ?</source>
         <translation>Partie terminée ! Voulez-vous rejouer ?</translation>
+    </message>
+    <message>
+        <source>Please close the other Ardentis applications !</source>
+        <translation type="unfinished" />
     </message>
 </context>
 <context>
@@ -574,15 +578,15 @@ DIR is the installation folder: the folder of balvoro-admin, unless --dir or the
     <name>TLevelEditor</name>
     <message>
         <source>New</source>
-        <translation type="unfinished" />
+        <translation>Nouveau</translation>
     </message>
     <message>
         <source>Modify</source>
-        <translation type="unfinished" />
+        <translation>Modifier</translation>
     </message>
     <message>
         <source>Validate</source>
-        <translation type="unfinished" />
+        <translation>Valider</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -594,11 +598,11 @@ DIR is the installation folder: the folder of balvoro-admin, unless --dir or the
     </message>
     <message>
         <source>Choix du personnage</source>
-        <translation type="unfinished" />
+        <translation>Choix du personnage</translation>
     </message>
     <message>
         <source>Bitmaps (*.bmp)</source>
-        <translation type="unfinished" />
+        <translation>Images bitmap (*.bmp)</translation>
     </message>
 </context>
 <context>
@@ -779,119 +783,119 @@ DIR is the installation folder: the folder of balvoro-admin, unless --dir or the
     </message>
     <message>
         <source>Movement :</source>
-        <translation type="unfinished" />
+        <translation>Mouvement :</translation>
     </message>
     <message>
         <source>Absolute</source>
-        <translation type="unfinished" />
+        <translation>Absolu</translation>
     </message>
     <message>
         <source>Differential</source>
-        <translation type="unfinished" />
+        <translation>Différentiel</translation>
     </message>
     <message>
         <source>Absolute &amp; Trailing effect</source>
-        <translation type="unfinished" />
+        <translation>Absolu &amp; effet de traîne</translation>
     </message>
     <message>
         <source>Differential &amp; Trailing effect</source>
-        <translation type="unfinished" />
+        <translation>Différentiel &amp; effet de traîne</translation>
     </message>
     <message>
         <source>Type :</source>
-        <translation type="unfinished" />
+        <translation>Type :</translation>
     </message>
     <message>
         <source>Circle</source>
-        <translation type="unfinished" />
+        <translation>Cercle</translation>
     </message>
     <message>
         <source>1/4 Circle to the front</source>
-        <translation type="unfinished" />
+        <translation>1/4 de cercle vers l'avant</translation>
     </message>
     <message>
         <source>1/4 Circle to the posterior</source>
-        <translation type="unfinished" />
+        <translation>1/4 de cercle vers l'arrière</translation>
     </message>
     <message>
         <source>1/4 Circle to the left</source>
-        <translation type="unfinished" />
+        <translation>1/4 de cercle vers la gauche</translation>
     </message>
     <message>
         <source>1/4 Circle to the right</source>
-        <translation type="unfinished" />
+        <translation>1/4 de cercle vers la droite</translation>
     </message>
     <message>
         <source>Ball Number :</source>
-        <translation type="unfinished" />
+        <translation>Nombre de balles :</translation>
     </message>
     <message>
         <source>Distance :</source>
-        <translation type="unfinished" />
+        <translation>Distance :</translation>
     </message>
     <message>
         <source>Ball Size :</source>
-        <translation type="unfinished" />
+        <translation>Taille des balles :</translation>
     </message>
     <message>
         <source>Speed :</source>
-        <translation type="unfinished" />
+        <translation>Vitesse :</translation>
     </message>
     <message>
         <source>Grid :</source>
-        <translation type="unfinished" />
+        <translation>Grille :</translation>
     </message>
     <message>
         <source>Center :</source>
-        <translation type="unfinished" />
+        <translation>Centre :</translation>
     </message>
     <message>
         <source>Random Numbers :</source>
-        <translation type="unfinished" />
+        <translation>Numéros aléatoires :</translation>
     </message>
     <message>
         <source>Ball Color :</source>
-        <translation type="unfinished" />
+        <translation>Couleur des balles :</translation>
     </message>
     <message>
         <source>Color of Target :</source>
-        <translation type="unfinished" />
+        <translation>Couleur de la cible :</translation>
     </message>
     <message>
         <source>Color of Number :</source>
-        <translation type="unfinished" />
+        <translation>Couleur des numéros :</translation>
     </message>
     <message>
         <source>Diagonales :</source>
-        <translation type="unfinished" />
+        <translation>Diagonales :</translation>
     </message>
     <message>
         <source>Cibles :</source>
-        <translation type="unfinished" />
+        <translation>Cibles :</translation>
     </message>
     <message>
         <source>Son :</source>
-        <translation type="unfinished" />
+        <translation>Son :</translation>
     </message>
     <message>
         <source>Visibilité :</source>
-        <translation type="unfinished" />
+        <translation>Visibilité :</translation>
     </message>
     <message>
         <source>Chenille :</source>
-        <translation type="unfinished" />
+        <translation>Chenille :</translation>
     </message>
     <message>
         <source>Taille Personnage :</source>
-        <translation type="unfinished" />
+        <translation>Taille Personnage :</translation>
     </message>
     <message>
         <source>Personnage :</source>
-        <translation type="unfinished" />
+        <translation>Personnage :</translation>
     </message>
     <message>
         <source>Parameters of Clock</source>
-        <translation type="unfinished" />
+        <translation>Paramètres de l'horloge</translation>
     </message>
     <message>
         <source>Delete</source>
