@@ -14,6 +14,7 @@ inline QString tr(const char* text)
 inline constexpr const char* ConfigProblems = QT_TRANSLATE_NOOP("Msg", "Problems with the configuration : ");
 inline constexpr const char* FileMissing = QT_TRANSLATE_NOOP("Msg", "File missing - ");
 inline constexpr const char* FileMissingLower = QT_TRANSLATE_NOOP("Msg", "file missing ");
+inline constexpr const char* CloseOtherApplications = QT_TRANSLATE_NOOP("Msg", "Please close the other Ardentis applications !");
 inline constexpr const char* SetLanguageFail = QT_TRANSLATE_NOOP("Msg", "Set language resource fail !");
 
 // Platform driver library

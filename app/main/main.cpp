@@ -2,15 +2,11 @@
 
 #include "AcqCgPodo.h"
 #include "Application.h"
-#include "Data.h"
 #include "Define.h"
+#include "Data.h"
+#include "EntrySequence.h"
 #include "GameModules.h"
 #include "SteplinkDriver.h"
-#include "TF_Confirm.h"
-#include "TfmBalvoroMain.h"
-#include "TfmColor.h"
-#include "TfmInitPos.h"
-#include "TfmLoad.h"
 #include "clock/TfmClock.h"
 #include "clock/TfmClockParam.h"
 
@@ -37,39 +33,17 @@ int main(int argc, char* argv[])
     AcqThreadModuleStart();
     DefineModuleStart(QCoreApplication::applicationDirPath());
     DataModuleStart();
-    QGuiApplication::setApplicationDisplayName(MiradoBranding ? QStringLiteral("Mirado")
+    QGuiApplication::setApplicationName(MiradoBranding ? QStringLiteral("Mirado")
                                                               : QStringLiteral("Velunor"));
 
     int exitCode = 0;
-    if (!LoadSteplinkDriver(ExePath))
+    if (!LoadSteplinkDriver(ExePath)) {
         exitCode = 1; // same end as a fatal driver error
-
-    // The login is not part of the start yet: the data module opens and the
-    // main window follows at once.
-    if (exitCode == 0) {
+    } else {
         RegisterGames();
-        RunGuarded([] {
-            F_Data = new TF_Data;
-            if (F_Data->EndRequested())
-                return;
-            fmBalvoroMain = new TfmBalvoroMain;
-            fmLoad = new TfmLoad(fmBalvoroMain);
-            fmColor = new TfmColor;
-            CreateInitPosDialog(nullptr, fmBalvoroMain);
-            F_Confirm = new TF_Confirm;
-        });
-        if (DeviceReady && fmBalvoroMain && !fmBalvoroMain->EndRequested()) {
-            QObject::connect(fmBalvoroMain, &TfmBalvoroMain::Closed, &app, &QCoreApplication::quit);
-            fmBalvoroMain->show();
-            exitCode = app.exec();
-        }
+        exitCode = RunEntrySequence(app);
     }
 
-    // Windows before the data module they are bound to.
-    delete fmBalvoroMain; // owns fmLoad and the initial-position dialog
-    delete F_Confirm;
-    delete fmColor;
-    delete F_Data;
     // Module shutdown in reverse order: the acquisition thread last.
     AcqThreadModuleEnd();
     return exitCode;

@@ -383,7 +383,7 @@ void TfmBalvoroMain::FormCreate()
         sgTrials->setHorizontalHeaderLabels({tr("Date"), tr("Time"), tr("Level"), tr("Score")});
         if (AcqThread)
             AcqThread->SetPeriod(20);
-        setWindowTitle(QGuiApplication::applicationDisplayName());
+        setWindowTitle(QGuiApplication::applicationName());
         CreateGameWindows();
         new TPrintModule(this);
     }

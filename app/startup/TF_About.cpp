@@ -110,7 +110,8 @@ void TF_About::FormCreate()
 
     // The branding: title, picture and background.
     const QString title = ApplicationTitle();
-    QApplication::setApplicationDisplayName(title);
+    // The application name, not Qt's display name: that one would be
+    // appended to every window caption.
     QApplication::setApplicationName(title);
     imVelunor->setPixmap(ProductPicture(false));
     imMirado->setPixmap(ProductPicture(true));

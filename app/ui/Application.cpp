@@ -3,6 +3,7 @@
 #include "Messages.h"
 
 #include <QMessageBox>
+#include <cstdio>
 
 VelunorApplication::VelunorApplication(int& argc, char** argv) : QApplication(argc, argv) {}
 
@@ -21,10 +22,14 @@ void ReportError(const QString& text)
 void InstallMessageBoxPresenter()
 {
     SetMessagePresenter([](const QString& text, MessageKind kind) {
+        // Every message also goes to the console: a trace for support, and
+        // what the end-to-end tests read.
+        std::fprintf(stderr, "[message] %s\n", text.toLocal8Bit().constData());
+        std::fflush(stderr);
         QWidget* parent = QApplication::activeModalWidget();
         if (!parent)
             parent = QApplication::activeWindow();
-        const QString title = QApplication::applicationDisplayName();
+        const QString title = QApplication::applicationName();
         switch (kind) {
         case MessageKind::Information:
             QMessageBox::information(parent, title, text);

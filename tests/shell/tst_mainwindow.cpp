@@ -150,7 +150,7 @@ private:
 void TestMainWindow::initTestCase()
 {
     UsePrivateAliasRegistry(m_home);
-    QGuiApplication::setApplicationDisplayName(QStringLiteral("Velunor"));
+    QGuiApplication::setApplicationName(QStringLiteral("Velunor"));
     AcqThreadModuleStart();
 }
 

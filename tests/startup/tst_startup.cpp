@@ -208,7 +208,7 @@ void TestStartup::splashBranding()
     QCOMPARE(about.findChild<QLabel*>(QStringLiteral("lVersion"))->text(), QStringLiteral("V2.8"));
     QVERIFY(about.findChild<QLabel*>(QStringLiteral("dllVersion"))->text().startsWith(QStringLiteral("Steplink V")));
     QCOMPARE(about.findChild<QLabel*>(QStringLiteral("imMirado"))->isVisibleTo(&about), harvo);
-    QCOMPARE(QApplication::applicationDisplayName(), harvo ? QStringLiteral("Mirado") : QStringLiteral("Velunor"));
+    QCOMPARE(QApplication::applicationName(), harvo ? QStringLiteral("Mirado") : QStringLiteral("Velunor"));
 
     for (int step : {10, 20, 20, 20, 10, 10, 10})
         about.ProgressStep(step);
