@@ -327,119 +327,129 @@ Commands:
   list-patients    list the patients
   list-users       list the user names
 DIR is the installation folder: the folder of balvoro-admin, unless --dir or the environment variable BALVORO_DIR names another.</source>
-        <translation type="unfinished" />
+        <translation>Usage : balvoro-admin [--dir DOSSIER] COMMANDE [ARGUMENTS]
+Commandes :
+  init [DOSSIER]   crée le dossier DATA avec ses tables vides, Config/Balvoro.ini et Steplink.ini
+  demo [DOSSIER]   installe une démonstration : thérapeute, patients, essais, niveaux
+  add-user NOM     ajoute un utilisateur ; le mot de passe est lu sans écho, ou sur l'entrée standard
+  passwd NOM       donne un nouveau mot de passe à un utilisateur, lu de la même façon
+  add-patient --last-name NOM [--first-name PRÉNOM] [--birth-date MM/JJ/AAAA] [--sex M|F]
+              [--foot-size POINTURE] [--address TEXTE] [--postal-code CODE] [--city VILLE] [--note TEXTE]
+  list-patients    liste les patients
+  list-users       liste les noms d'utilisateur
+DOSSIER est le dossier d'installation : celui de balvoro-admin, sauf si --dir ou la variable d'environnement BALVORO_DIR en désigne un autre.</translation>
     </message>
     <message>
         <source>No command given.</source>
-        <translation type="unfinished" />
+        <translation>Aucune commande donnée.</translation>
     </message>
     <message>
         <source>Unknown command "%1".</source>
-        <translation type="unfinished" />
+        <translation>Commande inconnue « %1 ».</translation>
     </message>
     <message>
         <source>Unknown option "%1".</source>
-        <translation type="unfinished" />
+        <translation>Option inconnue « %1 ».</translation>
     </message>
     <message>
         <source>The option %1 does not belong to the command %2.</source>
-        <translation type="unfinished" />
+        <translation>L'option %1 n'appartient pas à la commande %2.</translation>
     </message>
     <message>
         <source>The option %1 needs a value.</source>
-        <translation type="unfinished" />
+        <translation>L'option %1 demande une valeur.</translation>
     </message>
     <message>
         <source>The option %1 is given twice.</source>
-        <translation type="unfinished" />
+        <translation>L'option %1 est donnée deux fois.</translation>
     </message>
     <message>
         <source>Wrong number of arguments for the command %1.</source>
-        <translation type="unfinished" />
+        <translation>Nombre d'arguments incorrect pour la commande %1.</translation>
     </message>
     <message>
         <source>The installation folder is given twice.</source>
-        <translation type="unfinished" />
+        <translation>Le dossier d'installation est donné deux fois.</translation>
     </message>
     <message>
         <source>%1 holds no database. Create it first with: balvoro-admin init</source>
-        <translation type="unfinished" />
+        <translation>%1 ne contient pas de base de données. Créez-la d'abord avec : balvoro-admin init</translation>
     </message>
     <message>
         <source>Kept %1 as it was.</source>
-        <translation type="unfinished" />
+        <translation>%1 conservé tel quel.</translation>
     </message>
     <message>
         <source>%1 exists already and is not overwritten.</source>
-        <translation type="unfinished" />
+        <translation>%1 existe déjà et n'est pas écrasé.</translation>
     </message>
     <message>
         <source>Demo installation laid out in %1: %2 patients, %3 levels, %4 trials.</source>
-        <translation type="unfinished" />
+        <translation>Installation de démonstration créée dans %1 : %2 patients, %3 niveaux, %4 essais.</translation>
     </message>
     <message>
         <source>Demo therapist: user name %1, password %2</source>
-        <translation type="unfinished" />
+        <translation>Thérapeute de démonstration : utilisateur %1, mot de passe %2</translation>
     </message>
     <message>
         <source>Demo therapist: user name %1 (an existing account: its password is unchanged)</source>
-        <translation type="unfinished" />
+        <translation>Thérapeute de démonstration : utilisateur %1 (compte existant : son mot de passe est inchangé)</translation>
     </message>
     <message>
         <source>The database in %1 holds %2 patients already: a demo installation is laid out only where there are no patients. Nothing was changed.</source>
-        <translation type="unfinished" />
+        <translation>La base de données de %1 contient déjà %2 patients : une démonstration ne s'installe que là où il n'y a aucun patient. Rien n'a été modifié.</translation>
     </message>
     <message>
         <source>A user named %1 exists already.</source>
-        <translation type="unfinished" />
+        <translation>Un utilisateur nommé %1 existe déjà.</translation>
     </message>
     <message>
         <source>There is no user named %1.</source>
-        <translation type="unfinished" />
+        <translation>Il n'y a pas d'utilisateur nommé %1.</translation>
     </message>
     <message>
         <source>Password of %1 changed.</source>
-        <translation type="unfinished" />
+        <translation>Mot de passe de %1 modifié.</translation>
     </message>
     <message>
         <source>Password for %1: </source>
-        <translation type="unfinished" />
+        <translation>Mot de passe pour %1 : </translation>
     </message>
     <message>
         <source>Repeat the password: </source>
-        <translation type="unfinished" />
+        <translation>Répétez le mot de passe : </translation>
     </message>
     <message>
         <source>The two passwords differ. Nothing was changed.</source>
-        <translation type="unfinished" />
+        <translation>Les deux mots de passe diffèrent. Rien n'a été modifié.</translation>
     </message>
     <message>
         <source>No password was given on standard input.</source>
-        <translation type="unfinished" />
+        <translation>Aucun mot de passe n'a été donné sur l'entrée standard.</translation>
     </message>
     <message>
         <source>Patient %1 %2 added with the key %3.</source>
-        <translation type="unfinished" />
+        <translation>Patient %1 %2 ajouté avec la clé %3.</translation>
     </message>
     <message>
         <source>The last name (--last-name) is required.</source>
-        <translation type="unfinished" />
+        <translation>Le nom (--last-name) est obligatoire.</translation>
     </message>
     <message>
         <source>The sex "%1" is neither M nor F.</source>
-        <translation type="unfinished" />
+        <translation>Le sexe « %1 » n'est ni M ni F.</translation>
     </message>
     <message>
         <source>The birth date "%1" is not a valid past date; write it as %2 or as 1950-12-31.</source>
-        <translation type="unfinished" />
+        <translation>La date de naissance « %1 » n'est pas une date passée valide ; écrivez-la sous la forme %2 ou 1950-12-31.</translation>
     </message>
     <message>
         <source>Key;Last name;First name;Birth date;Sex;City</source>
-        <translation type="unfinished" />
+        <translation>Clé;Nom;Prénom;Date de naissance;Sexe;Ville</translation>
     </message>
     <message>
         <source>Key;Name</source>
-        <translation type="unfinished" />
+        <translation>Clé;Nom</translation>
     </message>
     <message>
         <source>Please fill all parameters !</source>
@@ -475,7 +485,7 @@ DIR is the installation folder: the folder of balvoro-admin, unless --dir or the
     </message>
     <message>
         <source>Please close the other Ardentis applications !</source>
-        <translation type="unfinished" />
+        <translation>Veuillez fermer les autres applications Ardentis !</translation>
     </message>
 </context>
 <context>
