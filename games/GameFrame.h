@@ -17,6 +17,8 @@
 // The differences between the five games that touch this cycle are in
 // GameFrameTraits, one row per game.
 
+#include "Define.h"
+
 #include <QPoint>
 
 struct GameFrameTraits
@@ -37,7 +39,7 @@ struct GameFrameTraits
 
 // One row per game. Ping-pong's timer only restarts its own step loop;
 // pac-man sets its interval from the level, 50 ms is the designed value.
-inline constexpr GameFrameTraits PingPongFrame{.Type = 0,
+inline constexpr GameFrameTraits PingPongFrame{.Type = GameType::PingPong,
                                                .TimerIntervalMs = 100,
                                                .SecondsIntervalMs = 0,
                                                .OpensMaximized = true,
@@ -49,7 +51,7 @@ inline constexpr GameFrameTraits PingPongFrame{.Type = 0,
                                                .MousePressSetsCursor = false,
                                                .HasResize = true,
                                                .ResizeLoadsLevel = true};
-inline constexpr GameFrameTraits ClockFrame{.Type = 1,
+inline constexpr GameFrameTraits ClockFrame{.Type = GameType::Clock,
                                             .TimerIntervalMs = 50,
                                             .SecondsIntervalMs = 1000,
                                             .OpensMaximized = true,
@@ -61,7 +63,7 @@ inline constexpr GameFrameTraits ClockFrame{.Type = 1,
                                             .MousePressSetsCursor = true,
                                             .HasResize = true,
                                             .ResizeLoadsLevel = true};
-inline constexpr GameFrameTraits TargetFrame{.Type = 2,
+inline constexpr GameFrameTraits TargetFrame{.Type = GameType::Target,
                                              .TimerIntervalMs = 100,
                                              .SecondsIntervalMs = 1000,
                                              .OpensMaximized = true,
@@ -73,7 +75,7 @@ inline constexpr GameFrameTraits TargetFrame{.Type = 2,
                                              .MousePressSetsCursor = true,
                                              .HasResize = true,
                                              .ResizeLoadsLevel = true};
-inline constexpr GameFrameTraits HulaHoopFrame{.Type = 3,
+inline constexpr GameFrameTraits HulaHoopFrame{.Type = GameType::HulaHoop,
                                                .TimerIntervalMs = 100,
                                                .SecondsIntervalMs = 1000,
                                                .OpensMaximized = true,
@@ -85,7 +87,7 @@ inline constexpr GameFrameTraits HulaHoopFrame{.Type = 3,
                                                .MousePressSetsCursor = false,
                                                .HasResize = true,
                                                .ResizeLoadsLevel = false};
-inline constexpr GameFrameTraits PacManFrame{.Type = 4,
+inline constexpr GameFrameTraits PacManFrame{.Type = GameType::PacMan,
                                              .TimerIntervalMs = 50,
                                              .SecondsIntervalMs = 60000,
                                              .OpensMaximized = false,

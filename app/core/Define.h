@@ -8,6 +8,16 @@
 #include <QTime>
 #include <cstdint>
 
+// Game types as stored in the TYPE column of the level and trial tables.
+namespace GameType {
+inline constexpr int PingPong = 0;
+inline constexpr int Clock = 1;
+inline constexpr int Target = 2;
+inline constexpr int HulaHoop = 3;
+inline constexpr int PacMan = 4;
+inline constexpr int Count = 5;
+} // namespace GameType
+
 // A Windows colour: red in the low byte, green in the next, blue in the third.
 using TColor = std::uint32_t;
 

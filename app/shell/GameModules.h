@@ -11,6 +11,8 @@
 //   RegisterGameModule({1, ...})   games   0..4 = createGame(this)
 //   new TfmBalvoroMain             btParamClick / btStartClick exec() them
 
+#include "Define.h"
+
 #include <QList>
 #include <functional>
 #include <optional>
@@ -18,15 +20,6 @@
 class QDialog;
 class QWidget;
 
-// Game types as stored in the TYPE column of the level and trial tables.
-namespace GameType {
-inline constexpr int PingPong = 0;
-inline constexpr int Clock = 1;
-inline constexpr int Target = 2;
-inline constexpr int HulaHoop = 3;
-inline constexpr int PacMan = 4;
-inline constexpr int Count = 5;
-} // namespace GameType
 
 struct GameModule
 {

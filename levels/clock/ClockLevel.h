@@ -18,7 +18,7 @@
 
 namespace Clock {
 
-inline constexpr int GameType = 1;
+inline constexpr int GameType = ::GameType::Clock;
 inline constexpr int MaxBalls = 16;
 
 // PARAM layout: nineteen fields, numbered as the readers count them.
