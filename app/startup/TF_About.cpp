@@ -101,8 +101,6 @@ void TF_About::FormCreate()
     labWait = new QLabel(QStringLiteral("Chargement en cours ... Patientez S.V.P."), this);
     labWait->setObjectName(QStringLiteral("labWait"));
     labWait->setAlignment(Qt::AlignCenter);
-    labWait->setFrameShape(QFrame::Panel);
-    labWait->setFrameShadow(QFrame::Raised);
     btnClose = new QPushButton(tr("&Ok"), this);
     btnClose->setObjectName(QStringLiteral("btnClose"));
     btnClose->setVisible(false);
@@ -135,17 +133,18 @@ void TF_About::FormCreate()
     info->addWidget(lVersion, 0, 0);
     info->addWidget(dllVersion, 0, 1, Qt::AlignCenter);
     info->addWidget(lbPlate, 0, 2, Qt::AlignRight);
+    auto* below = new QVBoxLayout;
+    below->setContentsMargins(12, 4, 12, 8);
+    below->addLayout(info);
+    below->addWidget(pBar);
+    below->addWidget(labWait);
+    below->addWidget(btnClose, 0, Qt::AlignCenter);
+    below->addStretch();
     auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 8);
+    layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(imVelunor);
     layout->addWidget(imMirado);
-    layout->addLayout(info);
-    layout->addWidget(pBar);
-    layout->addWidget(labWait);
-    layout->addWidget(btnClose, 0, Qt::AlignCenter);
-    layout->addStretch();
-    for (QWidget* w : {static_cast<QWidget*>(pBar), static_cast<QWidget*>(labWait)})
-        w->setContentsMargins(12, 0, 12, 0);
+    layout->addLayout(below);
 
     setWindowTitle(QStringLiteral("A propos de ") + title);
     WriteLog(QStringLiteral("About end"));
