@@ -391,7 +391,9 @@ void TestClockParam::characterPicture()
         folder = dialog->directory().absolutePath();
         filter = dialog->nameFilters().join('|');
         dialog->selectFile(f.fx.inst.filePath("hero.bmp"));
-        static_cast<QDialog*>(dialog)->done(QDialog::Accepted);
+        // accept() takes the typed name as a person's Open does; done() would read the
+        // view's selection, which the folder listing fills only later.
+        static_cast<QDialog*>(dialog)->accept();
         // A dialog that did not take the answer must not hold the test.
         QTimer::singleShot(1000, dialog, [dialog] {
             if (dialog->isVisible())
