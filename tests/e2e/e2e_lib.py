@@ -161,6 +161,23 @@ class Installation:
             return []
         return open(path, "rb").read().decode("utf-8", "replace").split("\r\n")[:-1]
 
+    def ini_value(self, relative, section, key, default=None):
+        """One key of an INI file of the installation, read as Windows does:
+        names without regard to case, the first occurrence wins."""
+        path = os.path.join(self.dir, relative)
+        if not os.path.exists(path):
+            return default
+        in_section = False
+        for line in open(path, encoding="utf-8", errors="replace").read().splitlines():
+            stripped = line.strip()
+            if stripped.startswith("["):
+                in_section = stripped[1:-1].strip().lower() == section.lower()
+            elif in_section and "=" in stripped:
+                name, value = stripped.split("=", 1)
+                if name.strip().lower() == key.lower():
+                    return value.strip()
+        return default
+
     def database(self):
         return sqlite3.connect(os.path.join(self.dir, "DATA", "Velunor.db"))
 
@@ -223,6 +240,43 @@ def login(env, program, user, password):
     type_into(env, window, password)
     key(env, window, "Return")
     return window
+
+
+def click(env, window, x, y, button="1"):
+    """A click at (x, y) of the window's own pixels."""
+    xdo(env, "mousemove", "--window", window, str(int(x)), str(int(y)))
+    time.sleep(0.1)
+    xdo(env, "click", button)
+
+
+class Picture:
+    """What a window (or the whole screen) shows, as 8-bit RGB pixels that a
+    test looks at the way a person does: colours, lines and shapes."""
+
+    def __init__(self, env, window="root"):
+        data = subprocess.run(["import", "-window", window, "-depth", "8", "ppm:-"], env=env,
+                              capture_output=True, check=True).stdout
+        # Binary PPM: "P6", width, height, maximum value, one blank, pixels.
+        fields, i = [], 0
+        while len(fields) < 4:
+            while data[i:i + 1].isspace():
+                i += 1
+            if data[i:i + 1] == b"#":
+                i = data.index(b"\n", i)
+                continue
+            j = i
+            while not data[j:j + 1].isspace():
+                j += 1
+            fields.append(data[i:j])
+            i = j
+        if fields[0] != b"P6" or int(fields[3]) != 255:
+            raise RuntimeError("unexpected screenshot format")
+        self.width, self.height = int(fields[1]), int(fields[2])
+        self.pixels = data[i + 1:]
+
+    def at(self, x, y):
+        o = 3 * (y * self.width + x)
+        return self.pixels[o], self.pixels[o + 1], self.pixels[o + 2]
 
 
 def screenshot(env, path):
