@@ -75,7 +75,8 @@ Clock::TConfig benchLevel(Clock::Movement movement, Clock::Layout layout, int ba
 // From `from` to `to` in steps of at most `step` pixels, `to` included.
 void walk(std::vector<QPoint>& path, QPoint from, QPoint to, int step)
 {
-    const int n = std::max(1, int(std::ceil(std::hypot(to.x() - from.x(), to.y() - from.y()) / step)));
+    const int n =
+        std::max(1, int(std::ceil(std::hypot(to.x() - from.x(), to.y() - from.y()) / step)));
     for (int i = 1; i <= n; ++i)
         path.push_back(from + (to - from) * i / n);
 }
@@ -87,7 +88,7 @@ void walk(std::vector<QPoint>& path, QPoint from, QPoint to, int step)
 std::vector<QPoint> spokes(const ClockGame& game)
 {
     const QPoint home = game.Cross() + QPoint(ClockGame::CharacterSize.width() / 2,
-                                               ClockGame::CharacterSize.height() / 2);
+                                              ClockGame::CharacterSize.height() / 2);
     std::vector<QPoint> path;
     for (int k = 1; k <= game.BallCount(); ++k) {
         walk(path, home, game.Ball(k).Bounds.center(), 15);
@@ -278,8 +279,8 @@ int main(int argc, char** argv)
     for (const double p : periods)
         sum += p;
     std::sort(deviations.begin(), deviations.end());
-    const double p99 =
-        deviations[std::min(deviations.size() - 1, std::size_t(std::ceil(deviations.size() * 0.99)) - 1)];
+    const double p99 = deviations[std::min(deviations.size() - 1,
+                                           std::size_t(std::ceil(deviations.size() * 0.99)) - 1)];
 
     std::printf("clock: step_ns=%.1f paint_ms=%.3f period_mean_ms=%.3f period_p99_dev_ms=%.3f\n",
                 step, paintMs, sum / double(periods.size()), p99);
