@@ -15,7 +15,8 @@
 //   interval.
 //
 // Run it offscreen (QT_QPA_PLATFORM=offscreen, as scripts/bench does);
-// "--picture FILE" saves the painted playfield.
+// "--picture FILE" saves the painted playfield, "--verbose" names the steps
+// that came more than 3 ms off the interval.
 
 #include "AcqCgPodo.h"
 #include "Define.h"
@@ -270,10 +271,15 @@ int main(int argc, char** argv)
     }
 
     const double interval = timer->interval();
+    const bool verbose = arguments.contains(QStringLiteral("--verbose"));
     std::vector<double> periods, deviations;
     for (std::size_t i = 1; i < ticks.size(); ++i) {
         periods.push_back(double(ticks[i] - ticks[i - 1]) / 1e6);
         deviations.push_back(std::abs(periods.back() - interval));
+        // A late step and the early one that catches up show a stall.
+        if (verbose && deviations.back() > 3.0)
+            std::fprintf(stderr, "bench_games: step %zu at %.0f ms came after %.2f ms\n", i,
+                         double(ticks[i]) / 1e6, periods.back());
     }
     double sum = 0.0;
     for (const double p : periods)
