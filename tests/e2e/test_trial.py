@@ -356,12 +356,14 @@ class TrialTest(unittest.TestCase):
         groups = self.wait_toolbar(main, [2])
         e2e.click(env, main, *groups[0][0])
         picker = e2e.wait_window(env, "^Loading$")
+        # The patients' list fills the left half, the trials' the right.
+        left, right = 20, self.look(picker).width // 2 - 40
+
         def patient_rows():
-            pic = self.look(picker)
-            found = list_rows(pic, 14, pic.width // 2 - 40)
+            found = list_rows(self.look(picker), left, right)
             return found if len(found) > row else None
         rows = e2e.wait_until(patient_rows, 10, 0.3, "the patient list")
-        e2e.click(env, picker, 60, rows[row])
+        e2e.click(env, picker, left + 30, rows[row])
         time.sleep(0.3)
         e2e.key(env, picker, "alt+o")
         self.wait_gone("^Loading$")
