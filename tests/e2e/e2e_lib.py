@@ -39,6 +39,7 @@ class Xvfb:
     def stop(self):
         self.process.terminate()
         self.process.wait(10)
+        self.process.stdout.close()
 
 
 def free_udp_port():
