@@ -6,6 +6,8 @@
 #include "AcqCgPodo.h"
 #include "SteplinkDriver.h"
 
+#include "FreeUdpPort.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QTemporaryDir>
@@ -45,13 +47,13 @@ int main(int argc, char** argv)
     const int seconds = argc > 1 ? std::max(1, atoi(argv[1])) : 10;
 
     // The simulated platform in an installation of its own, with its UDP
-    // listener on an ephemeral port so that nothing else interferes.
+    // listener on a free port so that nothing else interferes.
     QTemporaryDir dir;
     QFile::copy(QStringLiteral(VELUNOR_INSTALL_DIR "/" STEPLINK_LIBRARY_FILE),
                 QDir(dir.path()).filePath(QStringLiteral(STEPLINK_LIBRARY_FILE)));
     QFile ini(QDir(dir.path()).filePath(QStringLiteral("Steplink.ini")));
     if (ini.open(QIODevice::WriteOnly))
-        ini.write("[Simulator]\nUdpPort=0\n");
+        ini.write("[Simulator]\nUdpPort=" + QByteArray::number(FreeUdpPort()) + "\n");
     ini.close();
 
     SteplinkApi api;

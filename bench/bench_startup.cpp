@@ -206,6 +206,11 @@ bool copyTree(const QString& from, const QString& to)
         return false;
     for (const QFileInfo& entry :
          source.entryInfoList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot)) {
+        // What a demo laid out in the build folder added is not the build's:
+        // the new installation gets its own.
+        if (entry.fileName().endsWith(QLatin1String(".lab"), Qt::CaseInsensitive) ||
+            entry.fileName().compare(QLatin1String("Balvoro.ini"), Qt::CaseInsensitive) == 0)
+            continue;
         const QString target = to + QLatin1Char('/') + entry.fileName();
         if (entry.isDir() ? !copyTree(entry.filePath(), target)
                           : !QFile::copy(entry.filePath(), target))

@@ -2,6 +2,7 @@
 // driven through the acquisition thread.
 
 #include "AcqCgPodo.h"
+#include "FreeUdpPort.h"
 #include "MessageCapture.h"
 #include "SteplinkDriver.h"
 #include "TestInstallation.h"
@@ -46,7 +47,8 @@ void TestDriverLoader::simulatedPlatformThroughThread()
     QVERIFY(QFile::copy(QStringLiteral(STEPLINK_BUILT_LIBRARY), inst.filePath(QStringLiteral("libSteplink.so"))));
     // A port of its own, so that parallel tests do not meet.
     inst.write(QStringLiteral("Steplink.ini"),
-               "[Plate]\nName=PLT2020A\n[Simulator]\nSensorsX=48\nSensorsY=40\nUdpPort=0\n");
+               "[Plate]\nName=PLT2020A\n[Simulator]\nSensorsX=48\nSensorsY=40\nUdpPort=" +
+                   QByteArray::number(FreeUdpPort()) + "\n");
     MessageCapture messages;
     QVERIFY(LoadSteplinkDriver(inst.path()));
     QVERIFY(messages.texts().isEmpty());

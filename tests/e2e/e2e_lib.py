@@ -108,7 +108,10 @@ class Installation:
             source = os.path.join(ARGS.bin, name)
             if os.path.exists(source):
                 shutil.copy2(source, self.dir)
-        shutil.copytree(os.path.join(ARGS.bin, "Config"), os.path.join(self.dir, "Config"))
+        # What a demo laid out in the build folder added is not the build's:
+        # this installation gets its own.
+        shutil.copytree(os.path.join(ARGS.bin, "Config"), os.path.join(self.dir, "Config"),
+                        ignore=shutil.ignore_patterns("*.lab", "Balvoro.ini"))
         self.env = dict(os.environ)
         self.env.update({
             "DISPLAY": xvfb.display,
