@@ -195,6 +195,25 @@ class Installation:
         self.tmp.cleanup()
 
 
+class InstallationTest(unittest.TestCase):
+    """One virtual X server per suite, a fresh demo installation per test."""
+
+    @classmethod
+    def setUpClass(cls):
+        cls.xvfb = Xvfb()
+
+    @classmethod
+    def tearDownClass(cls):
+        cls.xvfb.stop()
+
+    def setUp(self):
+        self.install = Installation(self.xvfb)
+        self.env = self.install.env
+
+    def tearDown(self):
+        self.install.close()
+
+
 def xdo(env, *args, check=True):
     result = subprocess.run(["xdotool", *args], env=env, capture_output=True, text=True)
     if check and result.returncode != 0:

@@ -17,22 +17,7 @@ WRONG_LOGIN = "Utilisateur ou mot de passe incorrect !"
 SIBLING_RUNNING = "Please close the other Ardentis applications !"
 
 
-class StartupTest(unittest.TestCase):
-    @classmethod
-    def setUpClass(cls):
-        cls.xvfb = e2e.Xvfb()
-
-    @classmethod
-    def tearDownClass(cls):
-        cls.xvfb.stop()
-
-    def setUp(self):
-        self.install = e2e.Installation(self.xvfb)
-        self.env = self.install.env
-
-    def tearDown(self):
-        self.install.close()
-
+class StartupTest(e2e.InstallationTest):
     def test_normal_start(self):
         program = self.install.start()
         e2e.login(self.env, program, "THERAPIST", "wrong1")

@@ -235,22 +235,7 @@ def selected_row(pic, x_limit):
 # ---------------------------------------------------------------- the test
 
 
-class TrialTest(unittest.TestCase):
-    @classmethod
-    def setUpClass(cls):
-        cls.xvfb = e2e.Xvfb()
-
-    @classmethod
-    def tearDownClass(cls):
-        cls.xvfb.stop()
-
-    def setUp(self):
-        self.install = e2e.Installation(self.xvfb)
-        self.env = self.install.env
-
-    def tearDown(self):
-        self.install.close()
-
+class TrialTest(e2e.InstallationTest):
     # -- what the installation holds
 
     def patients_in_picker_order(self):
